@@ -1,0 +1,104 @@
+#pragma once
+// The game window: owns every field and hazard of the game and runs it. The
+// host drives it through OnInitDialog, OnTimer and the menu commands.
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "app/CSaveGames.h"
+#include "app/LevelScript.h"
+#include "platform/DrawingContext.h"
+#include "platform/Platform.h"
+
+class CDrifter;
+class CBurster;
+class CChaser;
+class CGrabber;
+class CSyringe;
+
+class CGermDlg {
+public:
+    explicit CGermDlg(Platform& platform);
+    ~CGermDlg();
+    CGermDlg(const CGermDlg&) = delete;
+    CGermDlg& operator=(const CGermDlg&) = delete;
+
+    // Driven by the host.
+    void OnInitDialog();
+    void OnTimer(int nId);
+    void OnCommand(int nCommandId);
+
+    // Frame loop and states (CGermDlg.cpp, GameStates.cpp).
+    void DrawFrame();
+    void DisableStartMenu();
+    void RunState(DrawingContext& dc);
+    void RunCountdown(DrawingContext& dc);
+    void DrawBanner(DrawingContext& dc, std::string_view strText);
+    void ResetGermPos();
+    void CompleteLevel();
+    void ClearLevel();
+
+    // The level protocol and the ten scripts (levels/).
+    void RunLevel(DrawingContext& dc, const LevelScript& script, const LevelHooks& hooks);
+    void RunLevel1(DrawingContext& dc);
+    void RunLevel2(DrawingContext& dc);
+    void RunLevel3(DrawingContext& dc);
+    bool AnyFirstWaveActive() const;
+    void SpawnFirstWave();
+
+    // Progress file and level menu (ProgressMenu.cpp).
+    void LoadProgress();
+    void SaveProgress();
+    void RefreshLevelMenu();
+
+    void DrawBackdrop(DrawingContext& dc);
+
+    // The germ (germ/).
+    Point GetGermPos();
+    void SteerGerm();
+    void KillGerm();
+
+    // The first wave (hazards/Drifter*.cpp).
+    void DrawDrifter(CDrifter drifter, DrawingContext& dc);
+    int DrifterHitsGerm(CDrifter drifter);
+    int UpdateFirstWave(DrawingContext& dc, int nSpeed, int bRunning);
+
+    void RunEndingAct(DrawingContext& dc);
+
+    // Help menu.
+    void OnInstructions();
+    void OnAbout();
+
+    Platform& GetPlatform() { return m_platform; }
+
+    // Fields of the game window, in the game's own order. Public so that the
+    // levels, hazards and tests read them as one record of play.
+    int m_nEndingFrame = 0;
+    int m_nSyringeCount = 0;
+    CSyringe* m_pSyringes = nullptr;
+    int m_nProgress = 0;
+    CSaveGames m_saveGames;
+    CGrabber* m_pGrabber = nullptr;
+    int m_nWallHits = 0;
+    int m_nPushFrames = 0;
+    std::string m_strPushDir = "Nowhere";
+    CChaser* m_pChaser = nullptr;
+    int m_nSecondWaveCount = 0;
+    int m_nFirstWaveReleased = 0;
+    int m_nSecondWaveReleased = 0;
+    int m_nFirstWaveCount = 0;
+    CDrifter* m_pFirstWave = nullptr;
+    CBurster* m_pSecondWave = nullptr;
+    int m_nFrame = 0;
+    int m_nState = 0;
+    Rect m_rcClient;
+
+private:
+    template <class THazard>
+    void ReleaseNext(THazard* pWave, int nCount, int& nReleased, int nTimerId);
+    void SetUpLevel(const LevelScript& script, const LevelHooks& hooks);
+    void DrawCentredText(DrawingContext& dc, std::string_view strText);
+
+    Platform& m_platform;
+    bool m_bCursorBoxOpen = false;  // one "cannot read the cursor" box at a time
+};

@@ -1,0 +1,33 @@
+#pragma once
+// The game window's menu bar: titles, items and their command ids.
+#include <array>
+
+#include "platform/ResourceIds.h"
+
+struct MenuItem {
+    int nCommandId;
+    const char* pszText;
+};
+
+inline constexpr const char* kWindowCaption = "Vasculon";
+inline constexpr const char* kStartMenuTitle = "Start";
+inline constexpr const char* kHelpMenuTitle = "Help";
+
+inline constexpr std::array<MenuItem, 11> kStartMenu{{
+    {32771, "New Game"},
+    {32772, "Level 2"},
+    {32773, "Level 3"},
+    {32774, "Level 4"},
+    {32775, "Level 5"},
+    {32776, "Level 6"},
+    {32777, "Level 7"},
+    {32778, "Level 8"},
+    {32779, "Level 9"},
+    {32780, "Final Level"},
+    {32781, "Ending Act"},
+}};
+
+inline constexpr std::array<MenuItem, 2> kHelpMenu{{
+    {ids::kInstructions, "Instructions"},
+    {ids::kAbout, "About Vasculon"},
+}};
