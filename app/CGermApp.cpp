@@ -1,0 +1,29 @@
+// The program's entry: the one file of the game folders that knows its Qt
+// host. The program ends when the game window closes.
+#include <QApplication>
+
+#include "platform/qt/GameWindow.h"
+#include "platform/qt/HostEnvironment.h"
+
+class CGermApp {
+public:
+    // Runs the game window until it closes; the program's exit code.
+    int InitInstance(int& argc, char** argv);
+};
+
+int CGermApp::InitInstance(int& argc, char** argv)
+{
+    PrepareHostEnvironment();
+    QApplication app(argc, argv);
+    ConfigureApplication();
+    GameWindow window;
+    window.Open();
+    QApplication::exec();
+    return 0;
+}
+
+int main(int argc, char** argv)
+{
+    CGermApp theApp;
+    return theApp.InitInstance(argc, argv);
+}

@@ -1,0 +1,262 @@
+#include "platform/qt/GameWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+#include <QTime>
+#include <QTimer>
+#include <QUrl>
+#include <cstdlib>
+
+#include "app/GameConstants.h"
+#include "platform/qt/AboutBox.h"
+#include "platform/qt/FrameView.h"
+#include "platform/qt/QtDrawingContext.h"
+
+namespace {
+
+// The client area of the original dialog: 326 x 358 dialog units at 6 x 13
+// base units. The game takes all its geometry from it.
+constexpr int kClientWidth = 489;
+constexpr int kClientHeight = 581;
+constexpr int kGermHotSpot = 15;
+
+QString FromGame(std::string_view str)
+{
+    return QString::fromUtf8(str.data(), qsizetype(str.size()));
+}
+
+QIcon LoadIcon()
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/res/icon/128-32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/res/icon/128-16.png"), QSize(16, 16));
+    return icon;
+}
+
+QCursor LoadGermCursor()
+{
+    const QPixmap pixmap(QStringLiteral(":/res/cursor/130.png"));
+    if (pixmap.isNull())
+        return QCursor(Qt::CrossCursor);  // still marks the germ's point
+    return QCursor(pixmap, kGermHotSpot, kGermHotSpot);
+}
+
+}  // namespace
+
+GameWindow::GameWindow()
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_icon(LoadIcon()), m_curGerm(LoadGermCursor()), m_dlg(*this)
+{
+    setWindowTitle(QString::fromUtf8(kWindowCaption));
+    setWindowIcon(m_icon);
+    m_pView = new FrameView(kClientWidth, kClientHeight, this);
+    setCentralWidget(m_pView);
+    BuildMenus();
+    // The size follows the client area and the menu bar; the player cannot
+    // change it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+GameWindow::~GameWindow() = default;
+
+void GameWindow::Open()
+{
+    adjustSize();
+    CentreOnScreen();
+    show();
+    activateWindow();
+    m_dlg.OnInitDialog();
+}
+
+void GameWindow::BuildMenus()
+{
+    // The menu must be part of the window: its height is part of the game's
+    // geometry.
+    menuBar()->setNativeMenuBar(false);
+    AddMenu(kStartMenuTitle, kStartMenu);
+    AddMenu(kHelpMenuTitle, kHelpMenu);
+}
+
+void GameWindow::AddMenu(const char* pszTitle, std::span<const MenuItem> items)
+{
+    QMenu* pMenu = menuBar()->addMenu(QString::fromUtf8(pszTitle));
+    for (const MenuItem& item : items) {
+        QAction* pAction = pMenu->addAction(QString::fromUtf8(item.pszText));
+        const int nCommandId = item.nCommandId;
+        connect(pAction, &QAction::triggered, this, [this, nCommandId] { m_dlg.OnCommand(nCommandId); });
+        m_mapActions[nCommandId] = pAction;
+    }
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* pEvent)
+{
+    // Enter and Escape end the game, as the OK and Cancel keys of a dialog.
+    // A key event rather than a shortcut: keys typed at a window that has
+    // the pointer but was never made active (no window manager) still count.
+    const int nKey = pEvent->key();
+    if (nKey == Qt::Key_Return || nKey == Qt::Key_Enter || nKey == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(pEvent);
+}
+
+void GameWindow::CentreOnScreen()
+{
+    const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!pScreen)
+        return;
+    QRect rcFrame = frameGeometry();
+    rcFrame.moveCenter(pScreen->availableGeometry().center());
+    move(rcFrame.topLeft());
+}
+
+void GameWindow::OnTick(int nId)
+{
+    if (nId != game::kFrameTimer) {
+        m_dlg.OnTimer(nId);
+        return;
+    }
+    // A box opened inside a frame would hold this timer's handler, and Qt
+    // never re-enters a running timer handler; posting the frame lets the
+    // handler return so frames go on behind the box.
+    QMetaObject::invokeMethod(this, [this, nId] { m_dlg.OnTimer(nId); }, Qt::QueuedConnection);
+}
+
+void GameWindow::SetTimer(int nId, int nPeriodMs)
+{
+    std::unique_ptr<QTimer>& pTimer = m_mapTimers[nId];
+    if (!pTimer) {
+        pTimer = std::make_unique<QTimer>();
+        pTimer->setTimerType(Qt::PreciseTimer);
+        connect(pTimer.get(), &QTimer::timeout, this, [this, nId] { OnTick(nId); });
+    }
+    pTimer->start(nPeriodMs);
+}
+
+void GameWindow::KillTimer(int nId)
+{
+    if (auto it = m_mapTimers.find(nId); it != m_mapTimers.end())
+        it->second->stop();
+}
+
+bool GameWindow::GetCursorPos(Point& pt)
+{
+    const QPoint ptCursor = QCursor::pos();
+    pt = Point{ptCursor.x(), ptCursor.y()};
+    return true;
+}
+
+void GameWindow::SetCursorPos(Point pt)
+{
+    QCursor::setPos(pt.x, pt.y);
+}
+
+void GameWindow::SetGermCursor(bool bGerm)
+{
+    if (bGerm == m_bGermCursor)
+        return;
+    m_bGermCursor = bGerm;
+    m_pView->setCursor(bGerm ? m_curGerm : QCursor(Qt::ArrowCursor));
+}
+
+Rect GameWindow::GetClientRect()
+{
+    return Rect{0, 0, kClientWidth, kClientHeight};
+}
+
+Rect GameWindow::GetWindowRect()
+{
+    const QRect rc = frameGeometry();
+    return Rect{rc.x(), rc.y(), rc.x() + rc.width(), rc.y() + rc.height()};
+}
+
+int GameWindow::GetMenuBarHeight()
+{
+    return menuBar()->height();
+}
+
+void GameWindow::MoveWindow(Point ptTopLeft)
+{
+    move(ptTopLeft.x, ptTopLeft.y);
+}
+
+void GameWindow::EnableMenuItem(int nCommandId, bool bEnabled)
+{
+    if (auto it = m_mapActions.find(nCommandId); it != m_mapActions.end())
+        it->second->setEnabled(bEnabled);
+}
+
+std::unique_ptr<DrawingContext> GameWindow::CreateFrameSurface(Size size)
+{
+    return std::make_unique<QtDrawingContext>(size);
+}
+
+void GameWindow::PresentFrame(DrawingContext& dc)
+{
+    // Every surface the game draws on was made by CreateFrameSurface.
+    m_pView->Present(static_cast<QtDrawingContext&>(dc).Image());
+}
+
+void GameWindow::PlaySound(int nSoundId)
+{
+    m_soundPlayer.PlaySound(nSoundId);
+}
+
+void GameWindow::MessageBox(std::string_view strText)
+{
+    // The program has no title of its own: boxes carry its file's name.
+    QMessageBox box(this);
+    box.setWindowTitle(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    box.setText(FromGame(strText));
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(QMessageBox::NoIcon);
+    box.addButton(QMessageBox::Ok)->setIcon(QIcon());  // a plain OK, no theme picture
+    RunModal(box);
+}
+
+void GameWindow::ShowAbout(CAboutDlg& dlg)
+{
+    AboutBox box(this, dlg, m_icon);
+    RunModal(box);
+}
+
+void GameWindow::RunModal(QDialog& box)
+{
+    box.exec();
+    // Without a window manager nobody hands the keyboard back to the game
+    // window, and Enter and Escape would stop closing it.
+    activateWindow();
+}
+
+void GameWindow::OpenUrl(std::string_view strUrl)
+{
+    QDesktopServices::openUrl(QUrl(FromGame(strUrl)));
+}
+
+void GameWindow::Sleep(int nMs)
+{
+    QThread::msleep(static_cast<unsigned long>(nMs));
+}
+
+int GameWindow::GetLocalSeconds()
+{
+    return QTime::currentTime().second();
+}
+
+int GameWindow::Rand()
+{
+    return std::rand();
+}

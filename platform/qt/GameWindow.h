@@ -1,0 +1,72 @@
+#pragma once
+// The game's window on the desktop: a fixed 489 x 581 client area under a
+// "Start" and "Help" menu bar. It owns the game (CGermDlg), forwards ticks
+// and menu commands to it, and serves it as its Platform.
+#include <QCursor>
+#include <QIcon>
+#include <QMainWindow>
+#include <map>
+#include <memory>
+#include <span>
+
+#include "app/CGermDlg.h"
+#include "platform/MenuResource.h"
+#include "platform/Platform.h"
+#include "platform/qt/SoundPlayer.h"
+
+class FrameView;
+class QAction;
+class QDialog;
+class QKeyEvent;
+class QTimer;
+
+class GameWindow final : public QMainWindow, public Platform {
+public:
+    GameWindow();
+    ~GameWindow() override;
+
+    // Shows the window centred on its screen and starts the game.
+    void Open();
+
+    // Platform
+    void SetTimer(int nId, int nPeriodMs) override;
+    void KillTimer(int nId) override;
+    bool GetCursorPos(Point& pt) override;
+    void SetCursorPos(Point pt) override;
+    void SetGermCursor(bool bGerm) override;
+    Rect GetClientRect() override;
+    Rect GetWindowRect() override;
+    int GetMenuBarHeight() override;
+    void MoveWindow(Point ptTopLeft) override;
+    void EnableMenuItem(int nCommandId, bool bEnabled) override;
+    std::unique_ptr<DrawingContext> CreateFrameSurface(Size size) override;
+    void PresentFrame(DrawingContext& dc) override;
+    void PlaySound(int nSoundId) override;
+    void MessageBox(std::string_view strText) override;
+    void ShowAbout(CAboutDlg& dlg) override;
+    void OpenUrl(std::string_view strUrl) override;
+    void Sleep(int nMs) override;
+    int GetLocalSeconds() override;
+    int Rand() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* pEvent) override;
+
+private:
+    void BuildMenus();
+    void AddMenu(const char* pszTitle, std::span<const MenuItem> items);
+    void CentreOnScreen();
+    void OnTick(int nId);
+    void RunModal(QDialog& box);
+
+    // Declared before the game so that they outlive it: the game may still
+    // ask for them while it is destroyed.
+    std::map<int, std::unique_ptr<QTimer>> m_mapTimers;
+    std::map<int, QAction*> m_mapActions;
+    SoundPlayer m_soundPlayer;
+    QIcon m_icon;
+    QCursor m_curGerm;
+    bool m_bGermCursor = false;
+    FrameView* m_pView = nullptr;
+    CGermDlg m_dlg;
+};

@@ -1,0 +1,87 @@
+#include "platform/qt/SoundPlayer.h"
+
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QMediaDevices>
+#include <cstdio>
+
+#include "platform/qt/WaveDecoder.h"
+
+SoundPlayer::SoundPlayer() = default;
+
+SoundPlayer::~SoundPlayer()
+{
+    if (m_pSink)
+        m_pSink->stop();
+}
+
+void SoundPlayer::PlaySound(int nSoundId)
+{
+    if (m_bSilent)
+        return;
+    const Clip* pClip = FindClip(nSoundId);
+    if (!pClip || !PrepareSink(pClip->format))
+        return;
+    // Stopping the sink cuts off the clip playing; the old buffer goes only
+    // after the sink has let go of it.
+    m_pSink->stop();
+    auto pBuffer = std::make_unique<QBuffer>();
+    pBuffer->setData(pClip->pcm);
+    pBuffer->open(QIODevice::ReadOnly);
+    m_pSink->start(pBuffer.get());
+    m_pBuffer = std::move(pBuffer);
+    // With no device behind it, start() fails at once and no signal follows.
+    if (m_pSink->state() == QAudio::StoppedState && m_pSink->error() != QAudio::NoError)
+        ReportSilence("the audio output cannot be opened");
+}
+
+const SoundPlayer::Clip* SoundPlayer::FindClip(int nSoundId)
+{
+    if (auto it = m_mapClips.find(nSoundId); it != m_mapClips.end())
+        return &it->second;
+    if (m_setBadIds.count(nSoundId))
+        return nullptr;
+    QString strError;
+#ifdef VASCULON_NO_WAVE_DECODER
+    const std::optional<DecodedWave> wave;
+    strError = QStringLiteral("this build has no sound decoder");
+#else
+    const std::optional<DecodedWave> wave = DecodeWaveResource(nSoundId, strError);
+#endif
+    if (!wave || wave->samples.empty()) {
+        m_setBadIds.insert(nSoundId);
+        std::fprintf(stderr, "vasculon: sound %d cannot be played: %s\n", nSoundId,
+                     qUtf8Printable(strError.isEmpty() ? QStringLiteral("empty clip") : strError));
+        return nullptr;
+    }
+    Clip clip;
+    clip.format.setSampleRate(wave->nSampleRate);
+    clip.format.setChannelCount(wave->nChannels);
+    clip.format.setSampleFormat(QAudioFormat::Int16);
+    clip.pcm = QByteArray(reinterpret_cast<const char*>(wave->samples.data()),
+                          qsizetype(wave->samples.size() * sizeof(std::int16_t)));
+    return &m_mapClips.emplace(nSoundId, std::move(clip)).first->second;
+}
+
+bool SoundPlayer::PrepareSink(const QAudioFormat& format)
+{
+    if (m_pSink && m_pSink->format() == format)
+        return true;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        ReportSilence("no audio output device");
+        return false;
+    }
+    if (m_pSink)
+        m_pSink->stop();
+    // The sink stays alive after it reports Idle: Idle comes well before the
+    // last samples have been heard, and stopping then would clip the sound.
+    m_pSink = std::make_unique<QAudioSink>(device, format);
+    return true;
+}
+
+void SoundPlayer::ReportSilence(const char* pszWhy)
+{
+    m_bSilent = true;
+    std::fprintf(stderr, "vasculon: %s; playing without sound\n", pszWhy);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Plays the embedded WAVE clips through one audio sink, so a new sound cuts
+// off the one playing. Clips are decoded once, on first use. Without an
+// audio device the game stays silent and says so once.
+#include <QAudioFormat>
+#include <QBuffer>
+#include <QByteArray>
+#include <map>
+#include <memory>
+#include <set>
+
+class QAudioSink;
+
+class SoundPlayer {
+public:
+    SoundPlayer();
+    ~SoundPlayer();
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
+
+    // Starts the clip and returns at once.
+    void PlaySound(int nSoundId);
+
+private:
+    struct Clip {
+        QAudioFormat format;
+        QByteArray pcm;  // interleaved 16-bit samples
+    };
+
+    const Clip* FindClip(int nSoundId);
+    bool PrepareSink(const QAudioFormat& format);
+    void ReportSilence(const char* pszWhy);
+
+    std::map<int, Clip> m_mapClips;
+    std::set<int> m_setBadIds;  // reported once, then skipped quietly
+    std::unique_ptr<QAudioSink> m_pSink;
+    std::unique_ptr<QBuffer> m_pBuffer;  // the clip the sink is reading
+    bool m_bSilent = false;  // no usable audio output this run
+};

@@ -1,0 +1,45 @@
+#pragma once
+// A Platform that draws for real and does nothing else: frames go to a
+// QtDrawingContext and the last presented picture is kept, so a test or a
+// benchmark can run the game's drawing through the real Qt surface.
+#include <QImage>
+
+#include "platform/Platform.h"
+#include "platform/qt/QtDrawingContext.h"
+
+class SurfacePlatform final : public Platform {
+public:
+    QImage m_imgPresented;
+    int m_nPresented = 0;
+
+    void SetTimer(int, int) override {}
+    void KillTimer(int) override {}
+    bool GetCursorPos(Point& pt) override
+    {
+        pt = Point{0, 0};
+        return true;
+    }
+    void SetCursorPos(Point) override {}
+    void SetGermCursor(bool) override {}
+    Rect GetClientRect() override { return Rect{0, 0, 489, 581}; }
+    Rect GetWindowRect() override { return Rect{0, 0, 489, 600}; }
+    int GetMenuBarHeight() override { return 19; }
+    void MoveWindow(Point) override {}
+    void EnableMenuItem(int, bool) override {}
+    std::unique_ptr<DrawingContext> CreateFrameSurface(Size size) override
+    {
+        return std::make_unique<QtDrawingContext>(size);
+    }
+    void PresentFrame(DrawingContext& dc) override
+    {
+        m_imgPresented = static_cast<QtDrawingContext&>(dc).Image();
+        ++m_nPresented;
+    }
+    void PlaySound(int) override {}
+    void MessageBox(std::string_view) override {}
+    void ShowAbout(CAboutDlg&) override {}
+    void OpenUrl(std::string_view) override {}
+    void Sleep(int) override {}
+    int GetLocalSeconds() override { return 0; }
+    int Rand() override { return 0; }
+};
