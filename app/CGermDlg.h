@@ -7,6 +7,7 @@
 
 #include "app/CSaveGames.h"
 #include "app/LevelScript.h"
+#include "ending/EndingAct.h"
 #include "platform/DrawingContext.h"
 #include "platform/Platform.h"
 
@@ -45,6 +46,8 @@ public:
     void RunLevel3(DrawingContext& dc);
     bool AnyFirstWaveActive() const;
     void SpawnFirstWave();
+    // Hooks of a level whose only hazards are drifters in their plain modes.
+    LevelHooks FirstWaveHooks(int nSpeed);
 
     // Progress file and level menu (ProgressMenu.cpp).
     void LoadProgress();
@@ -63,7 +66,11 @@ public:
     int DrifterHitsGerm(CDrifter drifter);
     int UpdateFirstWave(DrawingContext& dc, int nSpeed, int bRunning);
 
+    // The Ending Act (ending/).
     void RunEndingAct(DrawingContext& dc);
+    void BeatHeart(const std::function<void(int, int)>& drawHeart);
+    void ShakeWindow();
+    void Splatter(DrawingContext& dc);
 
     // Help menu.
     void OnInstructions();
@@ -92,13 +99,16 @@ public:
     int m_nFrame = 0;
     int m_nState = 0;
     Rect m_rcClient;
+    EndingActValues m_ending;
 
 private:
     template <class THazard>
     void ReleaseNext(THazard* pWave, int nCount, int& nReleased, int nTimerId);
+    void DeleteHazards();
     void SetUpLevel(const LevelScript& script, const LevelHooks& hooks);
     void DrawCentredText(DrawingContext& dc, std::string_view strText);
 
     Platform& m_platform;
-    bool m_bCursorBoxOpen = false;  // one "cannot read the cursor" box at a time
+    bool m_bCursorBoxOpen = false;         // one "cannot read the cursor" box at a time
+    bool m_bSaveFailureReported = false;   // a failing save is reported once a run
 };

@@ -1,0 +1,46 @@
+#pragma once
+// A game window on the fake platform, started as the host starts it, in a
+// fresh working directory of its own (the progress file lives there).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/CGermDlg.h"
+#include "app/CAboutDlg.h"
+#include "app/GameConstants.h"
+#include "hazards/CDrifter.h"
+#include "platform/ResourceIds.h"
+#include "tests/support/FakePlatform.h"
+
+class GameFixture : public ::testing::Test {
+protected:
+    GameFixture();
+    ~GameFixture() override;
+
+    // Writes raw bytes to the progress file.
+    void WriteProgressBytes(const std::vector<unsigned char>& bytes);
+    void WriteProgress(int nProgress);
+    // The progress file's bytes; empty when there is none.
+    std::vector<unsigned char> ProgressBytes() const;
+    bool ProgressFileExists() const;
+    // Picks a "Start" item the way a player does: only when enabled.
+    void Choose(int nCommandId);
+    // Frames until the state changes from what it is now, at most nLimit.
+    int FramesUntilStateLeaves(int nLimit);
+    // Puts the pointer where GetGermPos reads client point pt.
+    void PlaceGermAt(Point pt);
+    // A player who dodges: keeps the germ, or moves it, where no drifter box,
+    // grown by nReach pixels, stands. False when there is no such point.
+    bool Dodge(int nReach = 45);
+
+    std::filesystem::path m_dir;
+    std::filesystem::path m_oldDir;
+    FakePlatform m_platform;
+    CGermDlg m_dlg{m_platform};
+};
+
+// Where a germ sits safely in the middle of the field.
+inline constexpr Point kSafeGermPoint{244, 560};

@@ -1,0 +1,143 @@
+// The game window's frame loop, states, countdown and menu commands.
+#include "tests/unit/GameFixture.h"
+
+using namespace game;
+
+namespace {
+
+class ShellTest : public GameFixture {};
+
+TEST_F(ShellTest, CountdownShowsItsWordsAndSoundsOnTheirFramesThenStartsLevel1)
+{
+    Choose(ids::kNewGame);
+    std::vector<std::vector<std::string>> texts;
+    for (int i = 0; i < 73; ++i) {
+        m_platform.RunFrames(1);
+        texts.push_back(m_platform.m_lastFrame.Texts());
+    }
+    using Words = std::vector<std::string>;
+    EXPECT_EQ(texts[0], Words{"Ready"});
+    EXPECT_EQ(texts[24], (Words{"Ready", "Set"}));   // one frame shows both
+    EXPECT_EQ(texts[25], Words{"Set"});
+    EXPECT_EQ(texts[48], (Words{"Set", "INFECT!"}));
+    EXPECT_EQ(texts[72], Words{"INFECT!"});
+    ASSERT_EQ(m_platform.m_sounds.size(), 3u);
+    EXPECT_EQ(m_platform.SoundIds(), (std::vector<int>{ids::kSoundCount, ids::kSoundCount, ids::kSoundInfect}));
+    EXPECT_EQ(m_platform.m_sounds[0].nFrame, 0);
+    EXPECT_EQ(m_platform.m_sounds[1].nFrame, 24);
+    EXPECT_EQ(m_platform.m_sounds[2].nFrame, 48);
+    // Completion after 73 frames: state 2 and a saved progress of 0.
+    EXPECT_EQ(m_dlg.m_nState, kStateLevel1);
+    EXPECT_EQ(ProgressBytes(), (std::vector<unsigned char>{0, 0, 0, 0}));
+}
+
+TEST_F(ShellTest, StartPointIsCentredAboveTheWindowBottomOnAWideScreen)
+{
+    // A window centred on a 3840-pixel screen: left edge far right of its width.
+    m_platform.m_rcWindow = Rect{1675, 700, 2166, 1324};
+    Choose(ids::kNewGame);
+    m_platform.RunFrames(1);
+    ASSERT_EQ(m_platform.m_cursorMoves.size(), 1u);
+    EXPECT_EQ(m_platform.m_cursorMoves[0], (Point{1675 + 491 / 2, 1324 - 150}));
+    EXPECT_EQ(m_dlg.m_nWallHits, 0);  // the germ starts inside, untouched
+}
+
+TEST_F(ShellTest, StartCommandsSetTheirStatesOnlyWhenIdle)
+{
+    const std::pair<int, int> commands[] = {{32771, 1}, {32772, 3}, {32779, 10}, {32780, 11}, {32781, 12}};
+    for (const auto& [nCommand, nState] : commands) {
+        m_dlg.m_nState = kStateIdle;
+        m_dlg.OnCommand(nCommand);
+        EXPECT_EQ(m_dlg.m_nState, nState) << nCommand;
+    }
+    m_dlg.OnCommand(ids::kNewGame);  // ignored: state 12 is running
+    EXPECT_EQ(m_dlg.m_nState, kStateEndingAct);
+}
+
+TEST_F(ShellTest, PlayingGreysTheWholeStartMenuAndLeavesHelpAlone)
+{
+    WriteProgress(12);
+    m_platform.RunFrames(1);
+    for (const auto& [nId, bEnabled] : m_platform.m_menu) {
+        EXPECT_TRUE(bEnabled) << nId;
+    }
+    for (int nState = 1; nState <= 12; ++nState) {
+        m_dlg.m_nState = nState;
+        m_platform.RunFrames(1);
+        for (int nId = ids::kFirstStartCommand; nId <= ids::kLastStartCommand; ++nId) {
+            EXPECT_FALSE(m_platform.m_menu[nId]) << "state " << nState << " item " << nId;
+        }
+        m_dlg.ClearLevel();
+    }
+    EXPECT_EQ(m_platform.m_menu.count(ids::kInstructions), 0u);
+    EXPECT_EQ(m_platform.m_menu.count(ids::kAbout), 0u);
+    EXPECT_FALSE(m_platform.m_bGermCursor && m_dlg.m_nState == 0);
+}
+
+TEST_F(ShellTest, GermCursorShowsInPlayAndTheArrowWhenIdle)
+{
+    m_platform.RunFrames(1);
+    EXPECT_FALSE(m_platform.m_bGermCursor);
+    Choose(ids::kNewGame);
+    m_platform.RunFrames(1);
+    EXPECT_TRUE(m_platform.m_bGermCursor);
+}
+
+TEST_F(ShellTest, WaveTimerReleasesOnePerTickThenStopsAndResets)
+{
+    m_dlg.m_nFirstWaveCount = 3;
+    m_dlg.m_pFirstWave = new CDrifter[3];
+    m_platform.SetTimer(kFirstWaveTimer, 500);
+    m_platform.RunTicks(kFirstWaveTimer, 2);
+    EXPECT_EQ(m_dlg.m_pFirstWave[1].m_bActive, 1);
+    EXPECT_EQ(m_dlg.m_pFirstWave[2].m_bActive, 0);
+    m_platform.RunTicks(kFirstWaveTimer, 1);
+    EXPECT_EQ(m_dlg.m_nFirstWaveReleased, 3);
+    EXPECT_TRUE(m_platform.IsTimerRunning(kFirstWaveTimer));
+    m_platform.RunTicks(kFirstWaveTimer, 1);  // tick n + 1
+    EXPECT_FALSE(m_platform.IsTimerRunning(kFirstWaveTimer));
+    EXPECT_EQ(m_dlg.m_nFirstWaveReleased, 0);
+}
+
+TEST_F(ShellTest, WaveTimersTolerateAMissingArray)
+{
+    m_dlg.m_nSecondWaveCount = 2;
+    m_platform.SetTimer(kSecondWaveTimer, 2000);
+    m_platform.RunTicks(kSecondWaveTimer, 2);
+    EXPECT_EQ(m_dlg.m_nSecondWaveReleased, 2);
+    m_platform.RunTicks(kSecondWaveTimer, 1);
+    EXPECT_FALSE(m_platform.IsTimerRunning(kSecondWaveTimer));
+    EXPECT_EQ(m_dlg.m_nSecondWaveReleased, 0);
+}
+
+TEST_F(ShellTest, HelpShowsTheInstructionsAndTheAboutBoxWhoseButtonOpensTheSite)
+{
+    m_dlg.OnCommand(ids::kInstructions);
+    ASSERT_EQ(m_platform.m_boxes.size(), 1u);
+    EXPECT_NE(m_platform.m_boxes[0].find("good infecting!  May you spread like the plague."),
+              std::string::npos);
+    EXPECT_NE(m_platform.m_boxes[0].find("you inhabit (a germ's dream come true!).  However"),
+              std::string::npos);
+    m_platform.m_onAbout = [](CAboutDlg& dlg) { dlg.OnVisitWebSite(); };
+    m_dlg.OnCommand(ids::kAbout);
+    EXPECT_EQ(m_platform.m_nAboutShown, 1);
+    ASSERT_EQ(m_platform.m_urls.size(), 1u);
+    EXPECT_EQ(m_platform.m_urls[0], CAboutDlg::kWebSiteUrl);
+    EXPECT_EQ(std::string(CAboutDlg::kNotice).size(), 306u);
+}
+
+TEST_F(ShellTest, FramesGoOnBehindABoxOpenedFromTheMenu)
+{
+    Choose(ids::kNewGame);
+    int nFramesBehind = 0;
+    m_platform.m_onMessageBox = [&](const std::string&) {
+        const int nBefore = m_platform.m_nFramesPresented;
+        m_platform.RunFrames(30);
+        nFramesBehind = m_platform.m_nFramesPresented - nBefore;
+    };
+    m_dlg.OnCommand(ids::kInstructions);
+    EXPECT_EQ(nFramesBehind, 30);
+    EXPECT_EQ(m_platform.m_lastFrame.Texts(), std::vector<std::string>{"Set"});
+}
+
+}  // namespace
