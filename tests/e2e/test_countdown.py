@@ -1,17 +1,35 @@
-"""New Game: the countdown's text and the germ's start point."""
+"""New Game: the countdown's texts and the germ's start point."""
 import harness
-from probes import centre_text
 from harness import near
+from probes import centre_text
 from xtools import wait_until
 
 
 class CountdownTest(harness.GameTestCase):
 
-    def test_new_game_shows_ready_over_the_field_at_the_centre(self):
+    def texts_until_cleared(self, game):
+        """Distinct centre texts, as (left, right) extents, in order of appearance,
+        until the centre shows no text again."""
+        seen = []
+
+        def watch():
+            text = centre_text(game.shot())
+            if text and text not in seen:
+                seen.append(text)
+            return seen and text is None
+        wait_until(watch, 20, "the countdown to finish", 0.02)
+        return seen
+
+    def test_new_game_counts_down_ready_set_infect_then_clears(self):
         game = self.launch()
         self.assertIsNone(centre_text(game.shot()), "text at the centre before a game")
         game.choose("Start", "New Game")
-        wait_until(lambda: centre_text(game.shot()), 10, '"Ready" at the centre')
+        texts = self.texts_until_cleared(game)
+        self.assertEqual(len(texts), 3, f"extents seen: {texts}")
+        widths = [right - left for left, right in texts]
+        # "Set" is the narrowest word and "INFECT!" the widest.
+        self.assertLess(widths[1], widths[0])
+        self.assertLess(widths[0], widths[2])
 
     def test_new_game_puts_the_pointer_at_the_start_point(self):
         game = self.launch()
