@@ -40,3 +40,16 @@ def topmost_disc(points):
     disc = [(x, y) for x, y in points if abs(x - top_x) <= 50 and top_y <= y <= top_y + 50]
     xs = sorted(x for x, _ in disc)
     return xs[len(xs) // 2], max(y for _, y in disc)
+
+
+def outlined_in_black(shot, points):
+    """True when, above some fill pixel lying wholly on screen, the red fill
+    ends in a black pixel: the drifter's outline."""
+    for cx, cy in points:
+        if cy < 60:  # the disc may still reach above the client's top
+            continue
+        while cy > 0 and shot.client_pixel(cx, cy - 1) == DRIFTER_RED:
+            cy -= 1
+        if shot.client_pixel(cx, cy - 1) == (0, 0, 0):
+            return True
+    return False

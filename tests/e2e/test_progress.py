@@ -3,7 +3,7 @@ import time
 
 import harness
 from harness import CLIENT_H, CLIENT_W, near
-from probes import centre_text, drifter_pixels, topmost_disc
+from probes import centre_text, drifter_pixels, outlined_in_black, topmost_disc
 from xtools import wait_until
 
 LEVEL_2_UNLOCKED = bytes([3, 0, 0, 0])
@@ -25,7 +25,8 @@ class ProgressTest(harness.GameTestCase):
         wait_until(lambda: centre_text(game.shot()), 10, "the countdown")
         self.assertIsNone(file_bytes(game.progress_path), "saved before the countdown ended")
         # 73 frames of 65 ms, and some slack for a busy machine.
-        saved = wait_until(lambda: file_bytes(game.progress_path), 30, "the progress file")
+        saved = wait_until(lambda: len(file_bytes(game.progress_path) or b"") >= 4
+                           and file_bytes(game.progress_path), 30, "the progress file")
         self.assertEqual(saved, bytes(4))
 
     def test_level_2_from_the_menu_drops_drifters_that_kill(self):
@@ -43,7 +44,8 @@ class ProgressTest(harness.GameTestCase):
                          "a death must not write the progress file")
 
     def titles_until_drifters_fall(self, game):
-        """Distinct centre texts seen until the first drifter shows."""
+        """Distinct centre texts seen until a red drifter outlined in black
+        has fallen wholly into view."""
         titles = []
 
         def watch():
@@ -51,8 +53,8 @@ class ProgressTest(harness.GameTestCase):
             text = centre_text(shot)
             if text and text not in titles:
                 titles.append(text)
-            return drifter_pixels(shot)
-        wait_until(watch, 20, "red drifters", 0.02)
+            return outlined_in_black(shot, drifter_pixels(shot))
+        wait_until(watch, 20, "red drifters outlined in black", 0.02)
         return titles
 
     def hold_pointer_in_a_drifters_path(self, game):
