@@ -113,6 +113,17 @@ void GameWindow::keyPressEvent(QKeyEvent* pEvent)
     QMainWindow::keyPressEvent(pEvent);
 }
 
+void GameWindow::moveEvent(QMoveEvent* pEvent)
+{
+    QMainWindow::moveEvent(pEvent);
+    // A window manager adds its frame after the window is shown; centre
+    // again, once, when the whole frame's size is known.
+    if (!m_bCentredInFrame && frameGeometry().size() != size()) {
+        m_bCentredInFrame = true;
+        CentreOnScreen();
+    }
+}
+
 void GameWindow::CentreOnScreen()
 {
     const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();

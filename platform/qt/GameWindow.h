@@ -18,6 +18,7 @@ class FrameView;
 class QAction;
 class QDialog;
 class QKeyEvent;
+class QMoveEvent;
 class QTimer;
 
 class GameWindow final : public QMainWindow, public Platform {
@@ -51,6 +52,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
+    void moveEvent(QMoveEvent* pEvent) override;
 
 private:
     void BuildMenus();
@@ -67,6 +69,7 @@ private:
     QIcon m_icon;
     QCursor m_curGerm;
     bool m_bGermCursor = false;
+    bool m_bCentredInFrame = false;  // once the decorations' size is known
     FrameView* m_pView = nullptr;
     CGermDlg m_dlg;
 };
