@@ -43,6 +43,22 @@ class ProgressTest(harness.GameTestCase):
         self.assertEqual(file_bytes(game.progress_path), LEVEL_2_UNLOCKED,
                          "a death must not write the progress file")
 
+    def test_file_written_while_idle_unlocks_level_2(self):
+        game = self.launch()
+        with open(game.progress_path, "wb") as file:
+            file.write(LEVEL_2_UNLOCKED)
+        time.sleep(0.5)  # idle frames re-read the file every 65 ms
+        game.choose("Start", "Level 2")
+        wait_until(lambda: near(self.x.pointer(), game.start_point()), 10,
+                   "Level 2 to start")
+
+    def test_short_file_neither_stops_nor_nags_the_game(self):
+        game = self.launch(progress=bytes([3, 0]))
+        game.choose("Start", "New Game")
+        wait_until(lambda: centre_text(game.shot()), 10, "the countdown")
+        self.assertEqual(game.boxes(), [], "a box about the file")
+        self.assertIsNone(game.proc.poll(), "the game ended")
+
     def titles_until_drifters_fall(self, game):
         """Distinct centre texts seen until a red drifter outlined in black
         has fallen wholly into view."""

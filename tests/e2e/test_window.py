@@ -1,4 +1,10 @@
-"""The game window as a player first sees it, and the two keys that close it."""
+"""The game window as a player first sees it, the keys that close it, and
+what happens without a display."""
+import os
+import subprocess
+import tempfile
+import unittest
+
 import harness
 from harness import CLIENT_H, CLIENT_W, FIELD_RED, MENU_BAR_H, WALL_RED, is_reddish
 from xtools import SCREEN_H, SCREEN_W
@@ -43,6 +49,31 @@ class WindowTest(harness.GameTestCase):
         game = self.launch()
         self.x.key(game.wid, "Escape")
         self.assertEqual(game.wait_exit(), 0)
+
+
+class NoDisplayTest(unittest.TestCase):
+    """Without an X server the game says so in one line and fails."""
+
+    def run_without_display(self, display):
+        env = {k: v for k, v in os.environ.items()
+               if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        if display:
+            env["DISPLAY"] = display
+        binary = os.environ.get("VASCULON_BINARY", "")
+        with tempfile.TemporaryDirectory() as cwd:
+            return subprocess.run([binary], cwd=cwd, env=env, capture_output=True,
+                                  text=True, timeout=30)
+
+    def check_one_line_and_failure(self, done):
+        lines = [line for line in done.stderr.splitlines() if line.strip()]
+        self.assertGreater(done.returncode, 0, done.stderr)  # not killed by a signal
+        self.assertEqual(len(lines), 1, done.stderr)
+
+    def test_no_display_at_all(self):
+        self.check_one_line_and_failure(self.run_without_display(None))
+
+    def test_display_that_does_not_exist(self):
+        self.check_one_line_and_failure(self.run_without_display(":4321"))
 
 
 if __name__ == "__main__":
