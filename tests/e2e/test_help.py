@@ -31,6 +31,24 @@ class HelpTest(harness.GameTestCase):
         self.assertIn(box, game.boxes(), "the box closed by itself")
         game.close_box(box)
 
+    def test_germ_can_die_behind_the_instructions(self):
+        game = self.launch()
+        game.choose("Start", "New Game")
+        wait_until(lambda: centre_text(game.shot()), 10, "the countdown")
+        game.choose("Help", "Instructions")
+        instructions = game.wait_box(what="the instructions box")
+        left, top, _, bottom = game.outer_rect()
+
+        def keep_outside():
+            self.x.move_pointer(max(0, left - 300), (top + bottom) // 2)
+            return [wid for wid in game.boxes() if wid != instructions]
+        death = wait_until(keep_outside, 10, "the death message over the box", 0.05)
+        self.assertEqual(len(death), 1, "more than one death message")
+        game.close_box(death[0])
+        self.assertEqual(game.boxes(), [instructions], "another box was left open")
+        game.close_box(instructions)
+        self.assertIsNone(game.proc.poll(), "the game ended")
+
     def test_about_opens_a_dialog_titled_about_vasculon(self):
         game = self.launch()
         game.choose("Help", "About Vasculon")
