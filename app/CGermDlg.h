@@ -1,6 +1,14 @@
 #pragma once
 // The game window: owns every field and hazard of the game and runs it. The
-// host drives it through OnInitDialog, OnTimer and the menu commands.
+// host drives it through OnInitDialog, OnTimer and OnCommand.
+//
+// One frame (timer 101, every 65 ms), in this order: backdrop; in state 0 the
+// progress file is read and the "Start" menu set; in states 1 to 12 the menu
+// is greyed and the state runs (countdown or level script), then, if the
+// state is still 1 to 11, the germ is steered against the walls; in state 12
+// (also when a level has just moved on to it) one step of the Ending Act;
+// last, the finished surface is shown. Timers 103 and 104 release one hazard
+// of their wave per tick between frames.
 #include <functional>
 #include <string>
 #include <string_view>
