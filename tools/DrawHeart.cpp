@@ -169,7 +169,7 @@ void AddGrain(QImage& layer, Rng& rng)
 {
     const Blotches blotches(layer.width(), layer.height(), 5, rng);
     ForEachHeartPixel(layer, [&](QRgb rgb, int x, int y) {
-        const double dGain = 1.0 + 0.07 * blotches.At(x, y) + 0.035 * rng.Signed();
+        const double dGain = 1.0 + 0.07 * blotches.At(x, y) + 0.035 * Rng::Hash(0x6A1, x, y);
         return qRgba(Channel(qRed(rgb) * dGain), Channel(qGreen(rgb) * dGain), Channel(qBlue(rgb) * dGain),
                      qAlpha(rgb));
     });

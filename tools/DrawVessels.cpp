@@ -122,7 +122,9 @@ void DrawFat(QPainter& p, const Tube& band, Rng& rng)
     const double dEnd = band.dEndWidth > 0 ? band.dEndWidth : band.dWidth;
     for (double t = 0.0; t <= 1.0; t += 0.012) {
         const double dWidth = band.dWidth + (dEnd - band.dWidth) * t;
-        const QPointF at = band.centre.pointAtPercent(t) + QPointF(rng.Signed(), rng.Signed()) * dWidth * 0.32;
+        const double dx = rng.Signed();  // one draw per statement: a fixed order on every compiler
+        const double dy = rng.Signed();
+        const QPointF at = band.centre.pointAtPercent(t) + QPointF(dx, dy) * dWidth * 0.32;
         const double r = dWidth * rng.Range(0.2, 0.42);
         QRadialGradient blob(at, r, at - QPointF(r * 0.45, r * 0.5));
         blob.setColorAt(0.0, kFat.light);

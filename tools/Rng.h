@@ -22,6 +22,15 @@ public:
     double Range(double dLow, double dHigh) { return dLow + (dHigh - dLow) * Unit(); }
     int Int(int nLow, int nHigh) { return nLow + int(Unit() * (nHigh - nLow + 1)); }
 
+    // A value in [-1, 1) fixed by a position alone: noise that does not
+    // depend on how many values were drawn before it.
+    static double Hash(std::uint64_t nSeed, int x, int y)
+    {
+        Rng rng(nSeed ^ (std::uint64_t(std::uint32_t(x)) << 32 | std::uint32_t(y)) * 0x9E3779B97F4A7C15ull);
+        rng.Next();
+        return rng.Signed();
+    }
+
 private:
     std::uint64_t m_nState;
 };

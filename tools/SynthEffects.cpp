@@ -90,9 +90,11 @@ std::vector<Signal> SynthBubbles(int nRate, std::size_t nFrames)
     for (double& d : s) {
         d = 0.25 * bed.Process(rng.Signed());
     }
+    // One draw per statement: argument order differs between compilers.
     for (double t = rng.Range(0.0, 0.05); t < double(nFrames) / nRate; t += rng.Range(0.02, 0.1)) {
-        Mix(s, Bubble(nRate, rng.Range(260.0, 720.0), rng.Range(0.03, 0.08)), Frames(t, nRate),
-            rng.Range(0.15, 0.5));
+        const double dHz = rng.Range(260.0, 720.0);
+        const double dSeconds = rng.Range(0.03, 0.08);
+        Mix(s, Bubble(nRate, dHz, dSeconds), Frames(t, nRate), rng.Range(0.15, 0.5));
     }
     const double dEnd = double(nFrames) / nRate;
     for (std::size_t i = 0; i < nFrames; ++i) {
@@ -192,8 +194,9 @@ std::vector<Signal> SynthBurst(int nRate, std::size_t nFrames)
     for (int n = 0; n < 34; ++n) {
         const double u = rng.Unit();
         const double t = 0.04 + 1.0 * u * u;
-        Mix(s, Chirp(nRate, rng.Range(500.0, 1600.0), rng.Range(0.006, 0.014)), Frames(t, nRate),
-            rng.Range(0.3, 0.7) * (1.0 - 0.8 * u));
+        const double dHz = rng.Range(500.0, 1600.0);
+        const double dTau = rng.Range(0.006, 0.014);
+        Mix(s, Chirp(nRate, dHz, dTau), Frames(t, nRate), rng.Range(0.3, 0.7) * (1.0 - 0.8 * u));
     }
     Mix(s, NoiseBurst(nRate, 700.0, 1.2, 0.35, rng), Frames(0.02, nRate), 0.5);
     return {s};
