@@ -183,7 +183,14 @@ class GameTestCase(unittest.TestCase):
                         f"no game binary at {self.binary!r}")
         game = Game(self.x, self.binary, progress)
         self.addCleanup(game.stop)
+        self.addCleanup(self.check_no_crash, game)
         return game.start()
+
+    def check_no_crash(self, game):
+        """A game that ended on its own must have ended cleanly."""
+        code = game.proc.poll() if game.proc else None
+        if code not in (None, 0):
+            self.fail(f"the game exited with {code}:\n{game.log()}")
 
 
 def main():

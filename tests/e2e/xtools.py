@@ -57,8 +57,12 @@ class XServer:
         self.env = None
 
     def start(self):
-        self._start_xvfb()
-        self._start_openbox()
+        try:
+            self._start_xvfb()
+            self._start_openbox()
+        except BaseException:
+            self.stop()
+            raise
         return self
 
     def _start_xvfb(self):
