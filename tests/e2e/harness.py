@@ -158,6 +158,16 @@ class Game:
     def wait_box(self, timeout=15, what="a box of the game"):
         return wait_until(lambda: (self.boxes() or [None])[0], timeout, what, 0.1)
 
+    def die_at_the_wall(self, known=()):
+        """Holds the pointer left of the window until boxes other than the
+        known ones open (the death message); returns them."""
+        left, top, _, bottom = self.outer_rect()
+
+        def keep_outside():
+            self.x.move_pointer(max(0, left - 300), (top + bottom) // 2)
+            return [wid for wid in self.boxes() if wid not in known]
+        return wait_until(keep_outside, 10, "the death message", 0.05)
+
     def close_box(self, wid):
         self.x.key(wid, "Return")
         wait_until(lambda: wid not in self.boxes(), 10, "the box to close", 0.1)

@@ -37,12 +37,7 @@ class HelpTest(harness.GameTestCase):
         wait_until(lambda: centre_text(game.shot()), 10, "the countdown")
         game.choose("Help", "Instructions")
         instructions = game.wait_box(what="the instructions box")
-        left, top, _, bottom = game.outer_rect()
-
-        def keep_outside():
-            self.x.move_pointer(max(0, left - 300), (top + bottom) // 2)
-            return [wid for wid in game.boxes() if wid != instructions]
-        death = wait_until(keep_outside, 10, "the death message over the box", 0.05)
+        death = game.die_at_the_wall(known=[instructions])
         self.assertEqual(len(death), 1, "more than one death message")
         game.close_box(death[0])
         self.assertEqual(game.boxes(), [instructions], "another box was left open")

@@ -24,12 +24,7 @@ class WallTest(harness.GameTestCase):
 
     def test_pointer_kept_outside_kills_the_germ_then_start_works_again(self):
         game = self.start_countdown()
-        left, top, _, bottom = game.outer_rect()
-
-        def keep_outside():
-            self.x.move_pointer(max(0, left - 300), (top + bottom) // 2)
-            return (game.boxes() or [None])[0]
-        box = wait_until(keep_outside, 10, "the death message", 0.05)
+        box = game.die_at_the_wall()[0]
         program = os.path.splitext(os.path.basename(self.binary))[0]
         self.assertEqual(self.x.window_name(box), program)
         game.close_box(box)

@@ -50,6 +50,11 @@ class WindowTest(harness.GameTestCase):
         self.x.key(game.wid, "Escape")
         self.assertEqual(game.wait_exit(), 0)
 
+    def test_window_manager_close_ends_the_game_with_exit_code_0(self):
+        game = self.launch()
+        self.x.key(game.wid, "alt+F4")
+        self.assertEqual(game.wait_exit(), 0)
+
 
 class NoDisplayTest(unittest.TestCase):
     """Without an X server the game says so in one line and fails."""
