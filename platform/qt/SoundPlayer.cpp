@@ -42,12 +42,7 @@ const SoundPlayer::Clip* SoundPlayer::FindClip(int nSoundId)
     if (m_setBadIds.count(nSoundId))
         return nullptr;
     QString strError;
-#ifdef VASCULON_NO_WAVE_DECODER
-    const std::optional<DecodedWave> wave;
-    strError = QStringLiteral("this build has no sound decoder");
-#else
     const std::optional<DecodedWave> wave = DecodeWaveResource(nSoundId, strError);
-#endif
     if (!wave || wave->samples.empty()) {
         m_setBadIds.insert(nSoundId);
         std::fprintf(stderr, "vasculon: sound %d cannot be played: %s\n", nSoundId,
