@@ -11,7 +11,7 @@
 
 namespace {
 
-struct ClipSpec {
+struct ClipFormat {
     int nId;
     int nEncoding;  // SF_FORMAT_* subtype
     int nRate;
@@ -19,12 +19,12 @@ struct ClipSpec {
     double dSeconds;
 };
 
-void PrintTo(const ClipSpec& spec, std::ostream* pOut)
+void PrintTo(const ClipFormat& clip, std::ostream* pOut)
 {
-    *pOut << "sound " << spec.nId;
+    *pOut << "sound " << clip.nId;
 }
 
-constexpr ClipSpec kClips[] = {
+constexpr ClipFormat kClips[] = {
     {ids::kSoundUnused, SF_FORMAT_PCM_16, 22050, 1, 1.58},
     {ids::kSoundInfect, SF_FORMAT_PCM_16, 22050, 1, 2.53},
     {ids::kSoundCount, SF_FORMAT_PCM_16, 22050, 1, 1.64},
@@ -42,18 +42,18 @@ QByteArray EmbeddedBytes(int nId)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-class EmbeddedClip : public testing::TestWithParam<ClipSpec> {};
+class EmbeddedClip : public testing::TestWithParam<ClipFormat> {};
 
 TEST_P(EmbeddedClip, DecodesWithItsFormatAndDuration)
 {
-    const ClipSpec& spec = GetParam();
+    const ClipFormat& clip = GetParam();
     QString strError;
-    const std::optional<DecodedWave> wave = DecodeWaveResource(spec.nId, strError);
+    const std::optional<DecodedWave> wave = DecodeWaveResource(clip.nId, strError);
     ASSERT_TRUE(wave) << strError.toStdString();
-    EXPECT_EQ(wave->nSndfileFormat, SF_FORMAT_WAV | spec.nEncoding);
-    EXPECT_EQ(wave->nSampleRate, spec.nRate);
-    EXPECT_EQ(wave->nChannels, spec.nChannels);
-    EXPECT_NEAR(wave->Seconds(), spec.dSeconds, 0.010);
+    EXPECT_EQ(wave->nSndfileFormat, SF_FORMAT_WAV | clip.nEncoding);
+    EXPECT_EQ(wave->nSampleRate, clip.nRate);
+    EXPECT_EQ(wave->nChannels, clip.nChannels);
+    EXPECT_NEAR(wave->Seconds(), clip.dSeconds, 0.010);
     EXPECT_EQ(wave->samples.size(), std::size_t(wave->nFrames * wave->nChannels));
 }
 
