@@ -7,7 +7,8 @@ import unittest
 
 import harness
 from harness import CLIENT_H, CLIENT_W, FIELD_RED, MENU_BAR_H, WALL_RED, is_reddish
-from xtools import SCREEN_H, SCREEN_W
+from probes import centre_text
+from xtools import SCREEN_H, SCREEN_W, wait_until
 
 
 class WindowTest(harness.GameTestCase):
@@ -48,6 +49,13 @@ class WindowTest(harness.GameTestCase):
     def test_escape_closes_the_game_with_exit_code_0(self):
         game = self.launch()
         self.x.key(game.wid, "Escape")
+        self.assertEqual(game.wait_exit(), 0)
+
+    def test_enter_closes_the_game_during_a_countdown_too(self):
+        game = self.launch()
+        game.choose("Start", "New Game")
+        wait_until(lambda: centre_text(game.shot()), 10, "the countdown")
+        self.x.key(game.wid, "Return")
         self.assertEqual(game.wait_exit(), 0)
 
     def test_window_manager_close_ends_the_game_with_exit_code_0(self):
