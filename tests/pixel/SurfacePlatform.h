@@ -11,12 +11,14 @@ class SurfacePlatform final : public Platform {
 public:
     QImage m_imgPresented;
     int m_nPresented = 0;
+    // Inside the window, clear of the walls.
+    Point m_ptCursor{244, 300};
 
     void SetTimer(int, int) override {}
     void KillTimer(int) override {}
     bool GetCursorPos(Point& pt) override
     {
-        pt = Point{0, 0};
+        pt = m_ptCursor;
         return true;
     }
     void SetCursorPos(Point) override {}
