@@ -111,34 +111,35 @@ TEST_F(EndingActTest, PlaysFrameForFrameAndReturnsToIdleAfter195Calls)
     EXPECT_EQ(m_platform.m_rcWindow.top, rcStart.top);
 }
 
-TEST_F(EndingActTest, TheSplatterStartsAtTheBitmapsOwnSizeAndGrows)
-{
-    PlayAct();
-    // After 24 growths of 20 pixels a side, from the 199 x 223 bitmap at the
-    // last heart's left and top edges (the window had moved 5 pixels right).
-    const int nLeft = (m_platform.m_rcWindow.Width()) / 2 - 183 / 2;
-    const Rect rcExpected{nLeft - 24 * 20, -25 - 24 * 20, nLeft + 199 + 24 * 20, -25 + 223 + 24 * 20};
-    EXPECT_EQ(m_dlg.m_ending.s_rcSplatter, rcExpected);  // kept after the act
-}
-
-TEST_F(EndingActTest, TheFirstDropletsFallWithinTheBitmapSizedRectangle)
+TEST_F(EndingActTest, TheSplatterStartsAtTheBitmapsOwnSizeAndGrowsTwentyPixelsAFrame)
 {
     WriteProgress(12);
     m_platform.RunFrames(1);
     Choose(ids::kEndingAct);
     m_platform.RunFrames(172);
+    // The first droplets: over the 199 x 223 bitmap at the last heart's left
+    // and top edges, not over the 183 x 183 heart last drawn.
     const std::vector<DrawnShape> droplets = m_platform.m_lastFrame.Of(DrawnShape::Kind::Ellipse);
     ASSERT_EQ(droplets.size(), 150u);
-    const int nLeft = Left(183);
+    const Rect rcFirst{Left(183), -25, Left(183) + 199, -25 + 223};
+    Rect rcSeen{droplets[0].rc.left, droplets[0].rc.top, droplets[0].rc.left, droplets[0].rc.top};
     for (const DrawnShape& droplet : droplets) {
-        EXPECT_GE(droplet.rc.left, nLeft);
-        EXPECT_LT(droplet.rc.left, nLeft + 199);
-        EXPECT_GE(droplet.rc.top, -25);
-        EXPECT_LT(droplet.rc.top, -25 + 223);
+        rcSeen = Rect{std::min(rcSeen.left, droplet.rc.left), std::min(rcSeen.top, droplet.rc.top),
+                      std::max(rcSeen.right, droplet.rc.left), std::max(rcSeen.bottom, droplet.rc.top)};
         EXPECT_EQ(droplet.rc.Width(), 8);
         EXPECT_EQ(droplet.rgbBrush, (Rgb{255, 0, 0}));
         EXPECT_EQ(droplet.rgbPen, (Rgb{50, 0, 0}));
     }
+    EXPECT_GE(rcSeen.left, rcFirst.left);
+    EXPECT_LT(rcSeen.right, rcFirst.right);
+    EXPECT_GE(rcSeen.top, rcFirst.top);
+    EXPECT_LT(rcSeen.bottom, rcFirst.bottom);
+    EXPECT_GT(rcSeen.bottom - rcSeen.top, 180);  // spread over the whole height
+    // 24 splatter calls in all, each growing it by 20 a side; kept after the act.
+    m_platform.RunFrames(23);
+    ASSERT_EQ(m_dlg.m_nState, kStateIdle);
+    EXPECT_EQ(m_dlg.m_ending.s_rcSplatter,
+              (Rect{rcFirst.left - 480, rcFirst.top - 480, rcFirst.right + 480, rcFirst.bottom + 480}));
 }
 
 TEST_F(EndingActTest, ASecondRunPlaysTheSameApartFromTheWindowPosition)

@@ -54,10 +54,11 @@ TEST_F(ShellTest, StartCommandsSetTheirStatesOnlyWhenIdle)
     EXPECT_EQ(m_dlg.m_nState, kStateEndingAct);
 }
 
-TEST_F(ShellTest, PlayingGreysTheWholeStartMenuAndLeavesHelpAlone)
+TEST_F(ShellTest, PlayingGreysTheStartMenuShowsTheGermAndLeavesHelpAlone)
 {
     WriteProgress(12);
     m_platform.RunFrames(1);
+    EXPECT_FALSE(m_platform.m_bGermCursor);  // the arrow while idle
     for (const auto& [nId, bEnabled] : m_platform.m_menu) {
         EXPECT_TRUE(bEnabled) << nId;
     }
@@ -67,20 +68,11 @@ TEST_F(ShellTest, PlayingGreysTheWholeStartMenuAndLeavesHelpAlone)
         for (int nId = ids::kFirstStartCommand; nId <= ids::kLastStartCommand; ++nId) {
             EXPECT_FALSE(m_platform.m_menu[nId]) << "state " << nState << " item " << nId;
         }
+        EXPECT_TRUE(m_platform.m_bGermCursor) << "state " << nState;
         m_dlg.ClearLevel();
     }
     EXPECT_EQ(m_platform.m_menu.count(ids::kInstructions), 0u);
     EXPECT_EQ(m_platform.m_menu.count(ids::kAbout), 0u);
-    EXPECT_FALSE(m_platform.m_bGermCursor && m_dlg.m_nState == 0);
-}
-
-TEST_F(ShellTest, GermCursorShowsInPlayAndTheArrowWhenIdle)
-{
-    m_platform.RunFrames(1);
-    EXPECT_FALSE(m_platform.m_bGermCursor);
-    Choose(ids::kNewGame);
-    m_platform.RunFrames(1);
-    EXPECT_TRUE(m_platform.m_bGermCursor);
 }
 
 TEST_F(ShellTest, WaveTimerReleasesOnePerTickThenStopsAndResets)
