@@ -6,12 +6,17 @@ the machines these tests run on are shared and noisy.
 """
 import os
 import re
+import select
 import shutil
 import subprocess
 import tempfile
 import time
 
 SCREEN_W, SCREEN_H = 1920, 1080
+# Start-up waits (X server, window manager, sound server, the game's window)
+# only run long when a shared machine is swamped; a short deadline would turn
+# that into a failure.
+STARTUP_TIMEOUT = 60
 TOOLS = ("Xvfb", "openbox", "xdotool", "xwininfo", "xprop", "import")
 
 
@@ -41,6 +46,14 @@ def stop_process(proc, grace=5.0):
     except subprocess.TimeoutExpired:
         proc.kill()
         proc.wait(timeout=grace)
+
+
+def _tail(path, size=2000):
+    try:
+        with open(path, "rb") as file:
+            return file.read()[-size:].decode(errors="replace")
+    except OSError:
+        return ""
 
 
 class XServer:
@@ -75,9 +88,12 @@ class XServer:
         self.procs.append(proc)
         os.close(write_fd)
         with os.fdopen(read_fd) as pipe:
-            number = pipe.readline().strip()  # written once the server is ready
+            # The number is written once the server is ready.
+            ready, _, _ = select.select([pipe], [], [], STARTUP_TIMEOUT)
+            number = pipe.readline().strip() if ready else ""
         if not number:
-            raise RuntimeError("Xvfb did not report a display")
+            raise RuntimeError(f"Xvfb did not report a display within "
+                               f"{STARTUP_TIMEOUT} s")
         self.env = self._base_env(":" + number)
 
     def _base_env(self, display):
@@ -89,14 +105,21 @@ class XServer:
         return env
 
     def _start_openbox(self):
-        log = open(os.path.join(self.tmp, "openbox.log"), "wb")
-        self.procs.append(subprocess.Popen(
-            ["openbox", "--sm-disable"], env=self.env,
-            stdout=log, stderr=subprocess.STDOUT))
-        log.close()
-        wait_until(lambda: "window id" in self.run(
-            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False),
-            20, "openbox to manage the screen", interval=0.1)
+        log_path = os.path.join(self.tmp, "openbox.log")
+        with open(log_path, "wb") as log:
+            proc = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                    stdout=log, stderr=subprocess.STDOUT)
+        self.procs.append(proc)
+
+        def managed():
+            if proc.poll() is not None:
+                raise AssertionError(f"openbox exited with {proc.returncode}")
+            return "window id" in self.run(
+                ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False)
+        try:
+            wait_until(managed, STARTUP_TIMEOUT, "openbox to manage the screen", 0.1)
+        except AssertionError as error:
+            raise AssertionError(f"{error}; openbox said:\n{_tail(log_path)}") from None
 
     def run(self, args, check=True, timeout=20):
         done = subprocess.run(args, env=self.env, capture_output=True,
@@ -131,7 +154,7 @@ class XServer:
 
     # --- windows --------------------------------------------------------
 
-    def find_window(self, name_regex, timeout=30):
+    def find_window(self, name_regex, timeout=STARTUP_TIMEOUT):
         def search():
             out = self.run(["xdotool", "search", "--onlyvisible", "--name",
                             name_regex], check=False)
