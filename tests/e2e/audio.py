@@ -4,9 +4,10 @@ import shutil
 import subprocess
 import time
 
-from xtools import stop_process, wait_until
+from xtools import STARTUP_TIMEOUT, stop_process, wait_until
 
 RATE = 22050  # mono 16-bit little-endian capture
+BYTES_PER_S = 2 * RATE
 
 
 def missing_tools():
@@ -21,6 +22,7 @@ class SoundCapture:
         self.x = xserver
         self.raw_path = os.path.join(xserver.tmp, "capture.raw")
         self.procs = []
+        self.marks = []  # (monotonic time, bytes recorded by then)
 
     def start(self):
         log = open(os.path.join(self.x.tmp, "pulseaudio.log"), "wb")
@@ -31,7 +33,8 @@ class SoundCapture:
             env=self.x.env, stdout=log, stderr=subprocess.STDOUT))
         log.close()
         socket = os.path.join(self.x.runtime_dir, "pulse", "native")
-        wait_until(lambda: os.path.exists(socket), 20, "the PulseAudio socket", 0.1)
+        wait_until(lambda: os.path.exists(socket), STARTUP_TIMEOUT,
+                   "the PulseAudio socket", 0.1)
         self._start_recording()
         return self
 
@@ -42,17 +45,34 @@ class SoundCapture:
                  f"--rate={RATE}", "--channels=1"],
                 env=self.x.env, stdout=raw, stderr=subprocess.DEVNULL))
         # The monitor delivers silence continuously once the stream is up.
-        wait_until(lambda: self.position() > RATE // 10, 20, "the recording to run", 0.1)
+        wait_until(lambda: self.position() > RATE // 10, STARTUP_TIMEOUT,
+                   "the recording to run", 0.1)
 
     def position(self):
         """Bytes recorded so far."""
         return os.path.getsize(self.raw_path)
 
-    def peak(self, start=0):
-        """Largest absolute sample recorded after byte offset start."""
+    def mark(self):
+        """Notes how much has been recorded now, for offset_at."""
+        self.marks.append((time.monotonic(), self.position()))
+
+    def offset_at(self, when):
+        """Byte offset of the sound played at monotonic time when.
+
+        parec hands over its data late, never early, and the sink runs at
+        its own steady rate, so the least delayed mark, moved along at that
+        rate, tells where any moment lies in the recording."""
+        if not self.marks:
+            self.mark()
+        best = max(position + (when - at) * BYTES_PER_S for at, position in self.marks)
+        return max(0, int(best) & ~1)
+
+    def peak(self, start=0, end=None):
+        """Largest absolute sample recorded between byte offsets start and end."""
+        start -= start % 2
         with open(self.raw_path, "rb") as raw:
-            raw.seek(start - start % 2)
-            data = memoryview(raw.read()).cast("B")
+            raw.seek(start)
+            data = memoryview(raw.read(-1 if end is None else max(0, end - start)))
         usable = len(data) - len(data) % 2
         samples = data[:usable].cast("h") if usable else []
         return max((abs(s) for s in samples), default=0)

@@ -10,7 +10,7 @@ import sys
 import tempfile
 import unittest
 
-from xtools import XServer, missing_tools, stop_process, wait_until
+from xtools import STARTUP_TIMEOUT, XServer, missing_tools, stop_process, wait_until
 
 CLIENT_W, CLIENT_H = 489, 581
 MENU_BAR_H = 19  # Fusion style with DejaVu Sans
@@ -44,8 +44,9 @@ def is_reddish(rgb):
 class Game:
     """One run of the binary, from launch to exit."""
 
-    def __init__(self, xserver, binary, progress=None):
+    def __init__(self, xserver, binary, progress=None, env=None):
         self.x = xserver
+        self.env = dict(xserver.env, **(env or {}))
         self.binary = binary
         self.cwd = tempfile.mkdtemp(dir=xserver.tmp, prefix="cwd-")
         if progress is not None:
@@ -62,9 +63,10 @@ class Game:
     def start(self):
         with open(self.log_path, "wb") as log:
             self.proc = subprocess.Popen([self.binary], cwd=self.cwd,
-                                         env=self.x.env, stdout=log,
+                                         env=self.env, stdout=log,
                                          stderr=subprocess.STDOUT)
-        self.wid = wait_until(self._window_if_running, 30, "the game window", 0.1)
+        self.wid = wait_until(self._window_if_running, STARTUP_TIMEOUT,
+                              "the game window", 0.1)
         self._wait_until_placed()
         return self
 
@@ -87,14 +89,18 @@ class Game:
             still = now == last[0]
             last[0] = now
             return still and is_reddish(self.pixel(CLIENT_W // 2, CLIENT_H // 2))
-        wait_until(settled, 30, "the window to settle with its backdrop", 0.2)
+        wait_until(settled, STARTUP_TIMEOUT, "the window to settle with its backdrop", 0.2)
 
-    def log(self):
+    def output(self):
+        """Everything the game wrote to stdout and stderr so far."""
         try:
             with open(self.log_path, "rb") as file:
-                return file.read()[-2000:].decode(errors="replace")
+                return file.read().decode(errors="replace")
         except OSError:
             return ""
+
+    def log(self):
+        return self.output()[-2000:]
 
     def stop(self):
         stop_process(self.proc)
@@ -188,10 +194,11 @@ class GameTestCase(unittest.TestCase):
     def tearDownClass(cls):
         cls.x.stop()
 
-    def launch(self, progress=None):
+    def launch(self, progress=None, env=None):
+        """Starts the game; env adds to or overrides the X server's environment."""
         self.assertTrue(os.access(self.binary, os.X_OK),
                         f"no game binary at {self.binary!r}")
-        game = Game(self.x, self.binary, progress)
+        game = Game(self.x, self.binary, progress, env)
         self.addCleanup(game.stop)
         self.addCleanup(self.check_no_crash, game)
         return game.start()

@@ -1,5 +1,6 @@
 """What the pixels of a client-area shot say: centred text, falling discs."""
 from harness import CLIENT_H, CLIENT_W
+from xtools import wait_until
 
 WHITE = (255, 255, 255)
 DRIFTER_RED = (250, 0, 0)
@@ -24,6 +25,20 @@ def centre_text(shot):
     if len(white) < 30 or len(dark) < 10:
         return None
     return min(white), max(white)
+
+
+def centre_texts_until_cleared(game, timeout=20):
+    """Distinct centre texts, as (left, right) extents, in order of appearance,
+    until the centre shows no text again."""
+    seen = []
+
+    def watch():
+        text = centre_text(game.shot())
+        if text and text not in seen:
+            seen.append(text)
+        return seen and text is None
+    wait_until(watch, timeout, "the centre texts to come and go", 0.02)
+    return seen
 
 
 def drifter_pixels(shot):

@@ -1,30 +1,17 @@
 """New Game: the countdown's texts and the germ's start point."""
 import harness
 from harness import near
-from probes import centre_text
+from probes import centre_text, centre_texts_until_cleared
 from xtools import wait_until
 
 
 class CountdownTest(harness.GameTestCase):
 
-    def texts_until_cleared(self, game):
-        """Distinct centre texts, as (left, right) extents, in order of appearance,
-        until the centre shows no text again."""
-        seen = []
-
-        def watch():
-            text = centre_text(game.shot())
-            if text and text not in seen:
-                seen.append(text)
-            return seen and text is None
-        wait_until(watch, 20, "the countdown to finish", 0.02)
-        return seen
-
     def test_new_game_counts_down_ready_set_infect_then_clears(self):
         game = self.launch()
         self.assertIsNone(centre_text(game.shot()), "text at the centre before a game")
         game.choose("Start", "New Game")
-        texts = self.texts_until_cleared(game)
+        texts = centre_texts_until_cleared(game)
         self.assertEqual(len(texts), 3, f"extents seen: {texts}")
         widths = [right - left for left, right in texts]
         # "Set" is the narrowest word and "INFECT!" the widest.
