@@ -20,11 +20,14 @@ void SoundPlayer::PlaySound(int nSoundId)
     if (m_bSilent)
         return;
     const Clip* pClip = FindClip(nSoundId);
-    if (!pClip || !PrepareSink(pClip->format))
+    if (!pClip)
         return;
-    // Stopping the sink cuts off the clip playing; the old buffer goes only
-    // after the sink has let go of it.
-    m_pSink->stop();
+    // Each sound gets a sink of its own and the old one goes first, which
+    // cuts off the clip playing. Stopping and restarting one sink instead
+    // loses most of a quick run of sounds (the heartbeats) on PulseAudio.
+    m_pSink.reset();
+    if (!StartSink(pClip->format))
+        return;
     auto pBuffer = std::make_unique<QBuffer>();
     pBuffer->setData(pClip->pcm);
     pBuffer->open(QIODevice::ReadOnly);
@@ -58,19 +61,15 @@ const SoundPlayer::Clip* SoundPlayer::FindClip(int nSoundId)
     return &m_mapClips.emplace(nSoundId, std::move(clip)).first->second;
 }
 
-bool SoundPlayer::PrepareSink(const QAudioFormat& format)
+bool SoundPlayer::StartSink(const QAudioFormat& format)
 {
-    if (m_pSink && m_pSink->format() == format)
-        return true;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) {
         ReportSilence("no audio output device");
         return false;
     }
-    if (m_pSink)
-        m_pSink->stop();
-    // The sink stays alive after it reports Idle: Idle comes well before the
-    // last samples have been heard, and stopping then would clip the sound.
+    // The sink stays alive after it reports Idle, until the next sound: Idle
+    // comes well before the last samples have been heard.
     m_pSink = std::make_unique<QAudioSink>(device, format);
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Plays the embedded WAVE clips through one audio sink, so a new sound cuts
-// off the one playing. Clips are decoded once, on first use. Without an
+// Plays the embedded WAVE clips one at a time: a new sound cuts off the one
+// playing. Clips are decoded once, on first use. Without an
 // audio device the game stays silent and says so once.
 #include <QAudioFormat>
 #include <QBuffer>
@@ -28,12 +28,12 @@ private:
     };
 
     const Clip* FindClip(int nSoundId);
-    bool PrepareSink(const QAudioFormat& format);
+    bool StartSink(const QAudioFormat& format);
     void ReportSilence(const char* pszWhy);
 
     std::map<int, Clip> m_mapClips;
     std::set<int> m_setBadIds;  // reported once, then skipped quietly
-    std::unique_ptr<QAudioSink> m_pSink;
     std::unique_ptr<QBuffer> m_pBuffer;  // the clip the sink is reading
+    std::unique_ptr<QAudioSink> m_pSink;  // declared last: goes before its buffer
     bool m_bSilent = false;  // no usable audio output this run
 };

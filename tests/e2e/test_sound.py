@@ -32,6 +32,14 @@ QUIET_FROM, QUIET_TO = 2.4, 3.0
 UNCUT_OVERLAP_NEEDED = 0.25
 
 
+# The heart beats from about 1.6 s into the act until the infection clip at
+# about 7.2 s. A beat follows the one before after 4 frames, or after 4
+# frames less the 70 ms pause that delayed the one before (timers keep their
+# beat); a lost beat leaves a gap of 8 frames.
+BEATING_S = 8.5
+BEAT_GAP_S = (0.1, 0.45)
+
+
 class SoundTest(harness.GameTestCase):
 
     @classmethod
@@ -81,6 +89,20 @@ class SoundTest(harness.GameTestCase):
         self.assertLess(after, SILENT,
                         f"sound {QUIET_FROM}-{QUIET_TO} s after the last shake, "
                         f"when only the cut-off infection clip could play")
+
+    def test_ending_act_heartbeats_are_all_heard(self):
+        game = self.launch(progress=ALL_UNLOCKED)
+        start = self.capture.position()
+        game.choose("Start", "Ending Act")
+        end = start + int(BEATING_S * audio.BYTES_PER_S)
+        wait_until(lambda: self.capture.position() >= end, 60, "the beating heart")
+        beats = self.capture.onsets(start, end)
+        gaps = [round(b - a, 3) for a, b in zip(beats, beats[1:])]
+        # 20 beats, 4 frames apart, every other one after a 70 ms pause; the
+        # last is cut off by the infection clip on the same frame.
+        self.assertGreaterEqual(len(beats), 19, f"beats heard at {beats}")
+        self.assertTrue(all(BEAT_GAP_S[0] <= gap <= BEAT_GAP_S[1] for gap in gaps[:18]),
+                        f"a beat went missing or came late: gaps {gaps}")
 
     def shake_times(self, game):
         """Starts the Ending Act and returns when the window was seen to move,
