@@ -14,12 +14,16 @@ class HelpTest(harness.GameTestCase):
         _, _, width, _ = self.x.geometry(box)
         self.x.move_window(box, left - width - 20, 100)
 
-    def test_instructions_open_while_the_countdown_goes_on(self):
+    def instructions_over_a_countdown(self):
+        """A fresh game in its countdown with the instructions box open."""
         game = self.launch()
         game.choose("Start", "New Game")
         wait_until(lambda: centre_text(game.shot()), 10, "the countdown")
         game.choose("Help", "Instructions")
-        box = game.wait_box(what="the instructions box")
+        return game, game.wait_box(what="the instructions box")
+
+    def test_instructions_open_while_the_countdown_goes_on(self):
+        game, box = self.instructions_over_a_countdown()
         program = os.path.splitext(os.path.basename(self.binary))[0]
         self.assertEqual(self.x.window_name(box), program)
         self.move_clear_of_the_game(game, box)
@@ -32,11 +36,7 @@ class HelpTest(harness.GameTestCase):
         game.close_box(box)
 
     def test_germ_can_die_behind_the_instructions(self):
-        game = self.launch()
-        game.choose("Start", "New Game")
-        wait_until(lambda: centre_text(game.shot()), 10, "the countdown")
-        game.choose("Help", "Instructions")
-        instructions = game.wait_box(what="the instructions box")
+        game, instructions = self.instructions_over_a_countdown()
         death = game.die_at_the_wall(known=[instructions])
         self.assertEqual(len(death), 1, "more than one death message")
         game.close_box(death[0])

@@ -41,26 +41,18 @@ class WindowTest(harness.GameTestCase):
         self.assertEqual(shot.client_pixel(50, CLIENT_H // 2), FIELD_RED)
         self.assertEqual(shot.client_pixel(CLIENT_W - 50, CLIENT_H // 2), FIELD_RED)
 
-    def test_enter_closes_the_game_with_exit_code_0(self):
-        game = self.launch()
-        self.x.key(game.wid, "Return")
-        self.assertEqual(game.wait_exit(), 0)
-
-    def test_escape_closes_the_game_with_exit_code_0(self):
-        game = self.launch()
-        self.x.key(game.wid, "Escape")
-        self.assertEqual(game.wait_exit(), 0)
+    def test_enter_escape_and_the_window_manager_close_with_exit_code_0(self):
+        for key in ("Return", "Escape", "alt+F4"):
+            with self.subTest(key=key):
+                game = self.launch()
+                self.x.key(game.wid, key)
+                self.assertEqual(game.wait_exit(), 0)
 
     def test_enter_closes_the_game_during_a_countdown_too(self):
         game = self.launch()
         game.choose("Start", "New Game")
         wait_until(lambda: centre_text(game.shot()), 10, "the countdown")
         self.x.key(game.wid, "Return")
-        self.assertEqual(game.wait_exit(), 0)
-
-    def test_window_manager_close_ends_the_game_with_exit_code_0(self):
-        game = self.launch()
-        self.x.key(game.wid, "alt+F4")
         self.assertEqual(game.wait_exit(), 0)
 
 

@@ -22,6 +22,13 @@ protected:
     DrawingContextTest() : m_dc(Size{120, 100}) { m_dc.FillRect(Rect{0, 0, 120, 100}, kGround); }
 
     Rgb At(int nX, int nY) const { return PixelAt(m_dc.Image(), nX, nY); }
+    // The same box each time; only the pen's width differs.
+    void DrawEllipse(int nPenWidth)
+    {
+        m_dc.SelectPen(nPenWidth, kPen);
+        m_dc.SelectBrush(kBrush);
+        m_dc.Ellipse(Rect{10, 10, 30, 24});
+    }
 
     QtDrawingContext m_dc;
 };
@@ -74,18 +81,14 @@ TEST_F(DrawingContextTest, FillRectCoversLeftToRightMinusOne)
 // Ellipse(10, 10, 30, 24): the 1-pixel outline spans 10..29 x 10..23.
 TEST_F(DrawingContextTest, ThinEllipseOutlineStaysInsideItsBox)
 {
-    m_dc.SelectPen(1, kPen);
-    m_dc.SelectBrush(kBrush);
-    m_dc.Ellipse(Rect{10, 10, 30, 24});
+    DrawEllipse(1);
     EXPECT_EQ(BoundsOf(m_dc.Image(), kPen), (Rect{10, 10, 30, 24}));
     EXPECT_EQ(At(20, 17), kBrush);
 }
 
 TEST_F(DrawingContextTest, ThreePixelEllipseOutlineIsCentredOnTheBoxEdge)
 {
-    m_dc.SelectPen(3, kPen);
-    m_dc.SelectBrush(kBrush);
-    m_dc.Ellipse(Rect{10, 10, 30, 24});
+    DrawEllipse(3);
     // One pixel out on every side, symmetric about the box's middle.
     EXPECT_EQ(BoundsOf(m_dc.Image(), kPen), (Rect{9, 9, 31, 25}));
     EXPECT_EQ(At(20, 17), kBrush);

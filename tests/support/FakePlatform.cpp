@@ -2,25 +2,20 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "app/CGermDlg.h"
 
 void FakePlatform::AdvanceMs(long long nMs)
 {
     const long long nTarget = m_nNowMs + nMs;
-    for (;;) {
-        auto pNext = m_timers.end();
-        for (auto p = m_timers.begin(); p != m_timers.end(); ++p) {
-            const Timer& t = p->second;
-            if (t.nDueMs <= nTarget
-                && (pNext == m_timers.end() || t.nDueMs < pNext->second.nDueMs
-                    || (t.nDueMs == pNext->second.nDueMs && t.nOrder < pNext->second.nOrder))) {
-                pNext = p;
-            }
-        }
-        if (pNext == m_timers.end()) {
-            break;
-        }
+    // Earliest first; timers due together fire in the order they were armed.
+    auto earlier = [](const auto& a, const auto& b) {
+        return std::pair(a.second.nDueMs, a.second.nOrder) < std::pair(b.second.nDueMs, b.second.nOrder);
+    };
+    for (auto pNext = std::min_element(m_timers.begin(), m_timers.end(), earlier);
+         pNext != m_timers.end() && pNext->second.nDueMs <= nTarget;
+         pNext = std::min_element(m_timers.begin(), m_timers.end(), earlier)) {
         const int nId = pNext->first;
         m_nNowMs = pNext->second.nDueMs;
         pNext->second.nDueMs += pNext->second.nPeriodMs;

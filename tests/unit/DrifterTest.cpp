@@ -27,26 +27,21 @@ protected:
     RecordingDrawingContext m_dc;
 };
 
-TEST_F(DrifterTest, SpawnKeepsTheLastOfSecondsDrawsAndSitsOnTheTopEdge)
+TEST_F(DrifterTest, SpawnKeepsTheLastOfSecondsDrawsOrItsPlaceAtSecondZero)
 {
     CDrifter drifter;
     m_platform.m_nSeconds = 3;
     m_platform.m_randQueue = {100, 200, 489 + 250};
     drifter.Spawn(m_dlg.m_rcClient, m_platform);
-    EXPECT_EQ(drifter.m_rcBox, (Rect{200, -50, 250, 0}));
+    EXPECT_EQ(drifter.m_rcBox, (Rect{200, -50, 250, 0}));  // bottom on the top edge
     EXPECT_TRUE(m_platform.m_randQueue.empty());
-}
-
-TEST_F(DrifterTest, SpawnAtSecondZeroDrawsNothingAndKeepsItsPlace)
-{
     m_platform.m_nSeconds = 0;
+    drifter.m_rcBox = Rect{300, 600, 350, 650};
+    drifter.Spawn(m_dlg.m_rcClient, m_platform);
+    EXPECT_EQ(drifter.m_rcBox, (Rect{300, -50, 350, 0}));
     CDrifter fresh;
     fresh.Spawn(m_dlg.m_rcClient, m_platform);
     EXPECT_EQ(fresh.m_rcBox, (Rect{-50, -50, 0, 0}));  // a defined box, never garbage
-    CDrifter moved;
-    moved.m_rcBox = Rect{300, 600, 350, 650};
-    moved.Spawn(m_dlg.m_rcClient, m_platform);
-    EXPECT_EQ(moved.m_rcBox, (Rect{300, -50, 350, 0}));
 }
 
 TEST_F(DrifterTest, BoxEdgesCountAsInsideAndOnePixelOutsideDoesNot)

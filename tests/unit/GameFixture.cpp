@@ -102,3 +102,17 @@ bool GameFixture::Dodge(int nReach)
     }
     return false;
 }
+
+bool GameFixture::PlayDodging(const std::function<bool()>& goOn, int nLimit)
+{
+    for (int i = 0; i < nLimit; ++i) {
+        if (!goOn()) {
+            return true;
+        }
+        if (!Dodge()) {
+            return false;
+        }
+        m_platform.RunFrames(1);
+    }
+    return !goOn();
+}

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,9 @@ protected:
     // A player who dodges: keeps the germ, or moves it, where no drifter box,
     // grown by nReach pixels, stands. False when there is no such point.
     bool Dodge(int nReach = 45);
+    // Plays frame after frame, dodging, while goOn() holds, at most nLimit
+    // frames. False when the germ found nowhere to hide or the limit ran out.
+    bool PlayDodging(const std::function<bool()>& goOn, int nLimit = 2000);
 
     std::filesystem::path m_dir;
     std::filesystem::path m_oldDir;

@@ -20,27 +20,13 @@ protected:
     // Plays frames until m_nFrame reaches nFrame, keeping the germ aside.
     void RunUntilFrame(int nFrame)
     {
-        for (int i = 0; i < 2000 && m_dlg.m_nFrame < nFrame; ++i) {
-            ASSERT_TRUE(Dodge());
-            m_platform.RunFrames(1);
-        }
+        ASSERT_TRUE(PlayDodging([&] { return m_dlg.m_nFrame < nFrame; }));
         ASSERT_EQ(m_dlg.m_nFrame, nFrame);
-    }
-    int PlayToCompletion()
-    {
-        const int nState = m_dlg.m_nState;
-        int nFrames = 0;
-        while (m_dlg.m_nState == nState && nFrames < 2000) {
-            EXPECT_TRUE(Dodge());
-            m_platform.RunFrames(1);
-            ++nFrames;
-        }
-        return nFrames;
     }
     int ProgressAfterCompleting(int nState, int nProgress)
     {
         StartState(nState, nProgress);
-        PlayToCompletion();
+        EXPECT_TRUE(PlayDodging([&] { return m_dlg.m_nState == nState; }));
         EXPECT_EQ(m_dlg.m_nState, nState + 1);
         m_dlg.ClearLevel();
         m_dlg.m_nState = kStateIdle;
