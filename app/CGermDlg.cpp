@@ -1,6 +1,7 @@
 // The game window's life: start-up, timer ticks, menu commands and the frame.
 #include "app/CGermDlg.h"
 
+#include <iterator>
 #include <utility>
 
 #include "app/CAboutDlg.h"
@@ -117,21 +118,18 @@ void CGermDlg::DisableStartMenu()
 
 void CGermDlg::RunState(DrawingContext& dc)
 {
-    switch (m_nState) {
-    case kStateCountdown:
-        RunCountdown(dc);
-        break;
-    case kStateLevel1:
-        RunLevel1(dc);
-        break;
-    case kStateLevel1 + 1:
-        RunLevel2(dc);
-        break;
-    case kStateLevel1 + 2:
-        RunLevel3(dc);
-        break;
-    default:
-        break;  // levels still to come, and anything out of range
+    // The state's script, by m_nState: the countdown, then Level 1 to the
+    // Final Level. Anything else does nothing.
+    using Script = void (CGermDlg::*)(DrawingContext&);
+    static constexpr Script kScripts[] = {
+        &CGermDlg::RunCountdown, &CGermDlg::RunLevel1, &CGermDlg::RunLevel2,
+        &CGermDlg::RunLevel3,    &CGermDlg::RunLevel4, &CGermDlg::RunLevel5,
+        &CGermDlg::RunLevel6,    &CGermDlg::RunLevel7, &CGermDlg::RunLevel8,
+        &CGermDlg::RunLevel9,    &CGermDlg::RunFinalLevel,
+    };
+    static_assert(std::size(kScripts) == kStateFinalLevel);
+    if (m_nState >= kStateCountdown && m_nState <= kStateFinalLevel) {
+        (this->*kScripts[m_nState - kStateCountdown])(dc);
     }
 }
 

@@ -47,15 +47,19 @@ public:
     void CompleteLevel();
     void ClearLevel();
 
-    // The level protocol and the ten scripts (levels/).
-    void RunLevel(DrawingContext& dc, const LevelScript& script, const LevelHooks& hooks);
+    // The level protocol (LevelProtocol.cpp) and the ten scripts (levels/).
+    void RunLevel(DrawingContext& dc, const LevelScript& script);
     void RunLevel1(DrawingContext& dc);
     void RunLevel2(DrawingContext& dc);
     void RunLevel3(DrawingContext& dc);
+    void RunLevel4(DrawingContext& dc);
+    void RunLevel5(DrawingContext& dc);
+    void RunLevel6(DrawingContext& dc);
+    void RunLevel7(DrawingContext& dc);
+    void RunLevel8(DrawingContext& dc);
+    void RunLevel9(DrawingContext& dc);
+    void RunFinalLevel(DrawingContext& dc);
     bool AnyFirstWaveActive() const;
-    void SpawnFirstWave();
-    // Hooks of a level whose only hazards are drifters in their plain modes.
-    LevelHooks FirstWaveHooks(int nSpeed);
 
     // Progress file and level menu (ProgressMenu.cpp).
     void LoadProgress();
@@ -68,11 +72,36 @@ public:
     Point GetGermPos();
     void SteerGerm();
     void KillGerm();
+    // The contact rule of every hazard: a germ inside rc or on its edges dies.
+    // 1 after the death (every hazard is gone by then), else 0.
+    int KillGermInside(const Rect& rc);
 
     // The first wave (hazards/Drifter*.cpp).
     void DrawDrifter(CDrifter drifter, DrawingContext& dc);
     int DrifterHitsGerm(CDrifter drifter);
     int UpdateFirstWave(DrawingContext& dc, int nSpeed, int bRunning);
+
+    // The second wave (hazards/BursterWave.cpp).
+    void DrawBurster(CBurster burster, DrawingContext& dc);
+    int BursterHitsGerm(CBurster burster);
+    int UpdateSecondWave(DrawingContext& dc, int bRunning);
+
+    // The chaser (hazards/ChaserCell.cpp).
+    void DrawChaser(DrawingContext& dc);
+    int ChaserHitsGerm();
+    int UpdateChaser(DrawingContext& dc, int nSpeed, int bRunning);
+
+    // The grabber (hazards/GrabberCell.cpp).
+    void DrawGrabber(DrawingContext& dc);
+    void GrabGerm(DrawingContext& dc);
+    int GrabberHitsGerm();
+    int UpdateGrabber(DrawingContext& dc, int bRunning);
+
+    // The syringes (hazards/SyringeWave.cpp).
+    void DrawSyringe(DrawingContext& dc, CSyringe syringe);
+    void DrawSpray(DrawingContext& dc, CSyringe syringe);
+    int SyringeHitsGerm(CSyringe syringe, DrawingContext& dc);
+    int UpdateSyringes(DrawingContext& dc, int bRunning);
 
     // The Ending Act (ending/).
     void RunEndingAct(DrawingContext& dc);
@@ -113,7 +142,10 @@ private:
     template <class THazard>
     void ReleaseNext(THazard* pWave, int nCount, int& nReleased, int nTimerId);
     void DeleteHazards();
-    void SetUpLevel(const LevelScript& script, const LevelHooks& hooks);
+    void SetUpLevel(const LevelScript& script);
+    void SpawnGroup(HazardGroup group, const LevelScript& script);
+    void SetDrifterModes(const LevelScript& script);
+    int UpdateGroup(DrawingContext& dc, HazardGroup group, const LevelScript& script, int bRunning);
     void DrawCentredText(DrawingContext& dc, std::string_view strText);
 
     Platform& m_platform;

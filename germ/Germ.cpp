@@ -67,6 +67,15 @@ void CGermDlg::SteerGerm()
     }
 }
 
+int CGermDlg::KillGermInside(const Rect& rc)
+{
+    if (!rc.ContainsInclusive(GetGermPos())) {
+        return 0;
+    }
+    KillGerm();
+    return 1;
+}
+
 void CGermDlg::KillGerm()
 {
     ClearLevel();

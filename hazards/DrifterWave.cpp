@@ -25,11 +25,7 @@ void CGermDlg::DrawDrifter(CDrifter drifter, DrawingContext& dc)
 
 int CGermDlg::DrifterHitsGerm(CDrifter drifter)
 {
-    if (!drifter.m_rcBox.ContainsInclusive(GetGermPos())) {
-        return 0;
-    }
-    KillGerm();
-    return 1;
+    return KillGermInside(drifter.m_rcBox);
 }
 
 // Each drifter is drawn and tested where it stood before this frame's move.

@@ -4,18 +4,21 @@
 
 namespace {
 
-constexpr LevelScript kLevel1{
+constexpr HazardGroup kGroups[] = {HazardGroup::FirstWave};
+
+constexpr LevelScript kScript{
     .pszTitle = nullptr,
     .nEndFrame = 500,
     .nRaiseBelow = 2,  // a stored 2 stays 2
     .nRaiseTo = 3,
     .nFirstWaveCount = 10,
+    .nDrifterSpeed = 15,
+    .groups = kGroups,
 };
-constexpr int kDrifterSpeed = 15;
 
 }  // namespace
 
 void CGermDlg::RunLevel1(DrawingContext& dc)
 {
-    RunLevel(dc, kLevel1, FirstWaveHooks(kDrifterSpeed));
+    RunLevel(dc, kScript);
 }

@@ -3,18 +3,20 @@
 
 namespace {
 
-constexpr LevelScript kLevel2{
+constexpr HazardGroup kGroups[] = {HazardGroup::FirstWave};
+
+constexpr LevelScript kScript{
     .pszTitle = "Level 2",
-    .nEndFrame = 525,
     .nRaiseBelow = 4,
     .nRaiseTo = 4,
     .nFirstWaveCount = 15,
+    .nDrifterSpeed = 20,
+    .groups = kGroups,
 };
-constexpr int kDrifterSpeed = 20;
 
 }  // namespace
 
 void CGermDlg::RunLevel2(DrawingContext& dc)
 {
-    RunLevel(dc, kLevel2, FirstWaveHooks(kDrifterSpeed));
+    RunLevel(dc, kScript);
 }

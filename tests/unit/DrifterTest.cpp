@@ -44,25 +44,6 @@ TEST_F(DrifterTest, SpawnKeepsTheLastOfSecondsDrawsOrItsPlaceAtSecondZero)
     EXPECT_EQ(fresh.m_rcBox, (Rect{-50, -50, 0, 0}));  // a defined box, never garbage
 }
 
-TEST_F(DrifterTest, BoxEdgesCountAsInsideAndOnePixelOutsideDoesNot)
-{
-    const Rect rc{100, 100, 150, 150};
-    const Point misses[] = {{99, 125}, {151, 125}, {125, 99}, {125, 151}, {151, 151}, {99, 99}};
-    for (const Point pt : misses) {
-        PlaceGermAt(pt);
-        EXPECT_EQ(m_dlg.DrifterHitsGerm(OneDrifterAt(rc)), 0) << pt.x << "," << pt.y;
-        m_dlg.ClearLevel();
-    }
-    // Corners hit although the disc does not reach them.
-    const Point hits[] = {{100, 100}, {150, 150}, {150, 100}, {100, 125}};
-    for (const Point pt : hits) {
-        PlaceGermAt(pt);
-        EXPECT_EQ(m_dlg.DrifterHitsGerm(OneDrifterAt(rc)), 1) << pt.x << "," << pt.y;
-        EXPECT_EQ(m_dlg.m_nState, kStateIdle);
-        EXPECT_EQ(m_dlg.m_pFirstWave, nullptr);
-    }
-}
-
 TEST_F(DrifterTest, ZigzagSwingsFiveLeftThenElevenRightThenElevenLeft)
 {
     CDrifter drifter;
