@@ -12,7 +12,11 @@
 #include "app/CGermDlg.h"
 #include "app/CAboutDlg.h"
 #include "app/GameConstants.h"
+#include "hazards/CBurster.h"
+#include "hazards/CChaser.h"
 #include "hazards/CDrifter.h"
+#include "hazards/CGrabber.h"
+#include "hazards/CSyringe.h"
 #include "platform/ResourceIds.h"
 #include "tests/support/FakePlatform.h"
 
