@@ -73,15 +73,44 @@ void GameFixture::PlaceGermAt(Point pt)
     m_platform.m_ptCursor = Point{rc.left + pt.x, rc.top + m_platform.m_nMenuBarHeight + pt.y};
 }
 
-bool GameFixture::Dodge(int nReach)
+std::vector<Rect> GameFixture::HazardBoxes() const
 {
-    auto isSafe = [&](Point pt) {
-        // Clear of the top edge, where drifters spawn and re-enter.
-        if (pt.y < 50 || pt.y > 560 || pt.x < 1 || pt.x > 490) {
-            return false;
+    std::vector<Rect> boxes;
+    const CGermDlg& d = m_dlg;
+    for (int i = 0; d.m_pFirstWave != nullptr && i < d.m_nFirstWaveCount; ++i) {
+        boxes.push_back(d.m_pFirstWave[i].m_rcBox);
+    }
+    for (int i = 0; d.m_pSecondWave != nullptr && i < d.m_nSecondWaveCount; ++i) {
+        const CBurster& b = d.m_pSecondWave[i];
+        boxes.push_back(b.m_rcBox);
+        for (const Point& pt : b.m_ptFragment) {
+            boxes.push_back(Rect{pt.x, pt.y, pt.x + 50, pt.y + 50});
         }
-        for (int i = 0; m_dlg.m_pFirstWave != nullptr && i < m_dlg.m_nFirstWaveCount; ++i) {
-            const Rect& rc = m_dlg.m_pFirstWave[i].m_rcBox;
+    }
+    if (d.m_pChaser != nullptr) {
+        boxes.push_back(d.m_pChaser->m_rcBox);
+    }
+    if (d.m_pGrabber != nullptr) {
+        boxes.push_back(d.m_pGrabber->m_rcBox);
+    }
+    for (int i = 0; d.m_pSyringes != nullptr && i < d.m_nSyringeCount; ++i) {
+        const CSyringe& s = d.m_pSyringes[i];
+        // The syringe's test takes the menu height off the germ once more.
+        const int nShift = m_platform.m_nMenuBarHeight;
+        const Point* pt = s.m_ptBody;
+        boxes.push_back(Rect{std::min(pt[0].x, pt[1].x), std::min(pt[0].y, pt[2].y) + nShift,
+                             std::max(pt[0].x, pt[1].x), std::max(pt[0].y, pt[2].y) + nShift});
+        const Rect& rc = s.m_rcSpray;
+        boxes.push_back(Rect{rc.left, rc.top + nShift, rc.right, rc.bottom + nShift});
+    }
+    return boxes;
+}
+
+bool GameFixture::Dodge()
+{
+    const std::vector<Rect> boxes = HazardBoxes();
+    auto isSafe = [&](Point pt, int nReach) {
+        for (const Rect& rc : boxes) {
             const Rect rcReach{rc.left - nReach, rc.top - nReach, rc.right + nReach, rc.bottom + nReach};
             if (rcReach.ContainsInclusive(pt)) {
                 return false;
@@ -89,14 +118,18 @@ bool GameFixture::Dodge(int nReach)
         }
         return true;
     };
-    if (isSafe(m_dlg.GetGermPos())) {
-        return true;
-    }
-    for (int nY = 50; nY <= 560; nY += 5) {
-        for (int nX = 490; nX >= 1; nX -= 6) {
-            if (isSafe(Point{nX, nY})) {
-                PlaceGermAt(Point{nX, nY});
-                return true;
+    // Clear of the walls and of the top edge, where hazards enter; as far
+    // from every hazard as the field allows.
+    for (int nReach : {45, 30}) {
+        if (isSafe(m_dlg.GetGermPos(), nReach)) {
+            return true;
+        }
+        for (int nY = 60; nY <= 550; nY += 5) {
+            for (int nX = 470; nX >= 20; nX -= 6) {
+                if (isSafe(Point{nX, nY}, nReach)) {
+                    PlaceGermAt(Point{nX, nY});
+                    return true;
+                }
             }
         }
     }

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -37,9 +38,11 @@ protected:
     int FramesUntilStateLeaves(int nLimit);
     // Puts the pointer where GetGermPos reads client point pt.
     void PlaceGermAt(Point pt);
-    // A player who dodges: keeps the germ, or moves it, where no drifter box,
-    // grown by nReach pixels, stands. False when there is no such point.
-    bool Dodge(int nReach = 45);
+    // Every box where a live hazard could touch the germ, in germ points.
+    std::vector<Rect> HazardBoxes() const;
+    // A player who dodges: keeps the germ, or moves it, well away from every
+    // hazard's box. False when there is no such point.
+    bool Dodge();
     // Plays frame after frame, dodging, while goOn() holds, at most nLimit
     // frames. False when the germ found nowhere to hide or the limit ran out.
     bool PlayDodging(const std::function<bool()>& goOn, int nLimit = 2000);

@@ -1,157 +1,203 @@
-// The shared level protocol as Levels 1 to 3 play it: set-up, banner,
-// running and closing phases, completion and the progress rules.
-#include <algorithm>
-
+// The ten levels, one row each: what a player meets (count, speed, modes,
+// timers, title, hazard families in drawing order) and what completing one
+// earns. The protocol they share is played through each row.
 #include "tests/unit/GameFixture.h"
 
 using namespace game;
 
 namespace {
 
-class LevelTest : public GameFixture {
+struct LevelFacts {
+    int nState;
+    const char* pszTitle;  // none: Level 1, straight after the countdown
+    int nCount;
+    int nSpeed;
+    const char* pszModes;  // per drifter: '.' straight, Z zig-zag, H homing, S steered
+    int nSecondWavePeriodMs;  // 0: timer 104 never starts
+    const char* pszDrawOrder;  // D drifters, B bursters, C chaser, S syringes, G grabber
+    bool bFallWhenClosing;
+    int nEndFrame;
+    std::vector<std::pair<int, int>> raises;  // progress before and after completion
+};
+
+const LevelFacts kLevels[] = {
+    {2, nullptr, 10, 15, "..........", 0, "D", false, 500, {{0, 3}, {1, 3}, {2, 2}, {5, 5}}},
+    {3, "Level 2", 15, 20, "...............", 0, "D", false, 525, {{3, 4}, {0, 4}, {4, 4}, {7, 7}}},
+    {4, "Level 3", 7, 17, "ZZZZZZZ", 0, "D", false, 525, {{4, 5}, {6, 6}}},
+    {5, "Level 4", 15, 20, "...............", 2000, "DB", false, 525, {{5, 6}, {7, 7}}},
+    {6, "Level 5", 13, 20, ".............", 2000, "DBC", false, 525, {{6, 7}, {8, 8}}},
+    {7, "Level 6", 13, 20, "HHHHHHHHHHHHH", 2000, "DB", false, 525, {{7, 8}, {9, 9}}},
+    {8, "Level 7", 13, 20, ".............", 0, "DCG", false, 525, {{8, 9}, {10, 10}}},
+    {9, "Level 8", 9, 13, "SSSSSSSSS", 0, "DC", true, 525, {{9, 10}, {11, 11}}},
+    {10, "Level 9", 10, 13, "SSSSSSSSSS", 0, "DS", true, 525, {{10, 11}, {12, 12}}},
+    {11, "Final Level", 9, 10, "SSSHHHZZZ", 2000, "DCSBG", true, 525, {{11, 12}, {12, 12}, {30, 30}}},
+};
+
+class LevelTest : public GameFixture, public ::testing::WithParamInterface<LevelFacts> {
 protected:
     void StartState(int nState, int nProgress)
     {
         WriteProgress(nProgress);
         m_platform.RunFrames(1);
         m_dlg.m_nState = nState;
+        m_platform.m_sounds.clear();
         PlaceGermAt(Point{245, 300});
     }
-    // Plays frames until m_nFrame reaches nFrame, keeping the germ aside.
-    void RunUntilFrame(int nFrame)
+    std::string Modes() const
     {
-        ASSERT_TRUE(PlayDodging([&] { return m_dlg.m_nFrame < nFrame; }));
-        ASSERT_EQ(m_dlg.m_nFrame, nFrame);
-    }
-    int ProgressAfterCompleting(int nState, int nProgress)
-    {
-        StartState(nState, nProgress);
-        EXPECT_TRUE(PlayDodging([&] { return m_dlg.m_nState == nState; }));
-        EXPECT_EQ(m_dlg.m_nState, nState + 1);
-        m_dlg.ClearLevel();
-        m_dlg.m_nState = kStateIdle;
-        return m_dlg.m_nProgress;
-    }
-    std::vector<CDrifter> Wave() const
-    {
-        return {m_dlg.m_pFirstWave, m_dlg.m_pFirstWave + m_dlg.m_nFirstWaveCount};
+        std::string str;
+        for (int i = 0; i < m_dlg.m_nFirstWaveCount; ++i) {
+            const CDrifter& d = m_dlg.m_pFirstWave[i];
+            str += d.m_bSteered == 1 ? 'S' : d.m_bHoming == 1 ? 'H' : d.m_bZigzag == 1 ? 'Z' : '.';
+        }
+        return str;
     }
 };
 
-TEST_F(LevelTest, Level1SetsUpAndRunsOnItsFirstCallWithoutSoundOrReset)
+// The families of the last frame, by their colours, in the order drawn.
+std::string DrawOrder(const RecordingDrawingContext& dc)
 {
-    StartState(kStateLevel1, 0);
-    const size_t nCursorMoves = m_platform.m_cursorMoves.size();
-    m_platform.RunFrames(1);
-    EXPECT_EQ(m_dlg.m_nFrame, 2);
-    EXPECT_EQ(m_dlg.m_nFirstWaveCount, 10);
-    EXPECT_EQ(m_platform.TimerPeriod(kFirstWaveTimer), 500);
-    EXPECT_TRUE(m_platform.m_sounds.empty());
-    EXPECT_EQ(m_platform.m_cursorMoves.size(), nCursorMoves);
-    EXPECT_TRUE(m_platform.m_lastFrame.Texts().empty());
-    EXPECT_TRUE(m_platform.m_lastFrame.Of(DrawnShape::Kind::Ellipse).empty());
+    std::string str;
+    for (const DrawnShape& s : dc.m_shapes) {
+        char c = 0;
+        if (s.kind == DrawnShape::Kind::Polygon && s.rgbBrush == Rgb{130, 130, 130}) {
+            c = 'S';
+        } else if (s.kind != DrawnShape::Kind::Ellipse) {
+            continue;
+        } else if (s.rgbBrush == Rgb{250, 0, 0}) {
+            c = 'D';
+        } else if (s.rgbPen == Rgb{200, 200, 255}) {
+            c = 'B';
+        } else if (s.rgbBrush == Rgb{245, 245, 245}) {
+            c = s.rc.Width() < 40 ? 'C' : 'G';
+        }
+        if (c != 0 && (str.empty() || str.back() != c)) {
+            str += c;
+        }
+    }
+    return str;
 }
 
-TEST_F(LevelTest, Levels2And3OpenWithTheStingTheStartPointAndA24FrameBanner)
+TEST_P(LevelTest, SetsUpShowsItsTitleAndRunsItsFamiliesInOrder)
 {
-    for (const auto& [nState, strTitle] : {std::pair{3, "Level 2"}, std::pair{4, "Level 3"}}) {
-        StartState(nState, 0);
-        m_platform.m_sounds.clear();
-        m_platform.RunFrames(1);
-        EXPECT_EQ(m_platform.SoundIds(), std::vector<int>{ids::kSoundInfect});
-        EXPECT_EQ(m_platform.m_cursorMoves.back(), (Point{715 + 491 / 2, 852 - 150}));
-        EXPECT_EQ(m_dlg.m_nFrame, 3);
-        // Banner frames 1 to 23 draw no drifter, and a released one is harmless.
-        for (int nBannerFrame = 1; nBannerFrame <= 23; ++nBannerFrame) {
-            EXPECT_EQ(m_platform.m_lastFrame.Texts(), std::vector<std::string>{strTitle});
-            EXPECT_TRUE(m_platform.m_lastFrame.Of(DrawnShape::Kind::Ellipse).empty());
-            PlaceGermAt(Point{490, 300});
-            for (const CDrifter& drifter : Wave()) {
-                const Rect& rc = drifter.m_rcBox;
-                if (nBannerFrame < 23 && drifter.m_bActive == 1 && rc.left + 25 > 0) {
-                    PlaceGermAt(Point{rc.left + 25, rc.bottom});  // inside its box
-                }
-            }
-            m_platform.RunFrames(1);
-            ASSERT_EQ(m_dlg.m_nState, nState) << "banner frame " << nBannerFrame + 1;
+    const LevelFacts& f = GetParam();
+    StartState(f.nState, 0);
+    const size_t nCursorMoves = m_platform.m_cursorMoves.size();
+    m_platform.RunFrames(1);
+    // Set-up: a titled level opens with the sting and the germ at its start.
+    EXPECT_EQ(m_platform.SoundIds(), f.pszTitle ? std::vector<int>{ids::kSoundInfect} : std::vector<int>{});
+    EXPECT_EQ(m_platform.m_cursorMoves.size(), nCursorMoves + (f.pszTitle ? 1 : 0));
+    EXPECT_EQ(m_dlg.m_nFrame, f.pszTitle ? 3 : 2);
+    EXPECT_EQ(Modes(), f.pszModes);
+    EXPECT_EQ(m_platform.TimerPeriod(kFirstWaveTimer), 500);
+    EXPECT_EQ(m_platform.IsTimerRunning(kSecondWaveTimer), f.nSecondWavePeriodMs != 0);
+    if (f.nSecondWavePeriodMs != 0) {
+        EXPECT_EQ(m_platform.TimerPeriod(kSecondWaveTimer), f.nSecondWavePeriodMs);
+    }
+    // The title shows for 24 frames, with nothing drawn or deadly beneath it
+    // but in its last frame, which also makes the first running update.
+    int nTitleFrames = 0;
+    while (!m_platform.m_lastFrame.Texts().empty()) {
+        EXPECT_EQ(m_platform.m_lastFrame.Texts(), std::vector<std::string>{f.pszTitle});
+        ++nTitleFrames;
+        if (m_dlg.m_nFrame < kBannerLastFrame) {
+            EXPECT_EQ(DrawOrder(m_platform.m_lastFrame), "");
+            // On drifter 0, released meanwhile but harmless (clear of the walls).
+            PlaceGermAt(Point{std::clamp(m_dlg.m_pFirstWave[0].m_rcBox.left + 25, 5, 480), 0});
+        } else {
+            ASSERT_TRUE(Dodge());
         }
-        EXPECT_GT(m_dlg.m_nFirstWaveReleased, 1);
-        EXPECT_EQ(m_dlg.m_nWallHits, 0);
-        // The 24th and last banner frame also made the first running update.
-        EXPECT_EQ(m_platform.m_lastFrame.Texts(), std::vector<std::string>{strTitle});
-        EXPECT_FALSE(m_platform.m_lastFrame.Of(DrawnShape::Kind::Ellipse).empty());
-        EXPECT_EQ(m_dlg.m_nFrame, 27);
         m_platform.RunFrames(1);
-        EXPECT_TRUE(m_platform.m_lastFrame.Texts().empty());
+        ASSERT_EQ(m_dlg.m_nState, f.nState);
+    }
+    EXPECT_EQ(nTitleFrames, f.pszTitle ? 24 : 0);
+    ASSERT_TRUE(PlayDodging([&] { return m_dlg.m_nFrame < 80; }));
+    // Every drifter moves at the level's speed, in its mode, also after a
+    // trip through the bottom; the families draw in the update order.
+    std::vector<Rect> before;
+    for (int i = 0; i < f.nCount; ++i) {
+        before.push_back(m_dlg.m_pFirstWave[i].m_rcBox);
+    }
+    ASSERT_TRUE(Dodge());
+    m_platform.RunFrames(1);
+    ASSERT_EQ(m_dlg.m_nState, f.nState);
+    for (int i = 0; i < f.nCount; ++i) {
+        const Rect& rc = m_dlg.m_pFirstWave[i].m_rcBox;
+        if (m_dlg.m_pFirstWave[i].m_bActive == 1 && rc.top > 0) {
+            EXPECT_EQ(std::max(std::abs(rc.left - before[i].left), std::abs(rc.top - before[i].top)), f.nSpeed);
+        }
+    }
+    EXPECT_EQ(Modes(), f.pszModes);
+    EXPECT_EQ(DrawOrder(m_platform.m_lastFrame), f.pszDrawOrder);
+    // A death in the first family's update ends the frame there.
+    const CDrifter* pActive = std::find_if(m_dlg.m_pFirstWave, m_dlg.m_pFirstWave + f.nCount,
+                                           [](const CDrifter& d) { return d.m_bActive == 1; });
+    PlaceGermAt(Point{pActive->m_rcBox.left + 25, pActive->m_rcBox.top + 25});
+    m_platform.RunFrames(1);
+    EXPECT_EQ(m_dlg.m_nState, kStateIdle);
+    EXPECT_EQ(m_dlg.m_nFrame, 0);
+    EXPECT_EQ(DrawOrder(m_platform.m_lastFrame), "D");
+}
+
+TEST_P(LevelTest, CompletesOnItsFirstWaveAloneAndRaisesTheProgressByItsRule)
+{
+    const LevelFacts& f = GetParam();
+    for (const auto& [nBefore, nAfter] : f.raises) {
+        StartState(f.nState, nBefore);
+        m_platform.RunFrames(1);
+        // The closing phase with one drifter still out holds the level;
+        // nothing else does.
+        m_dlg.m_nFrame = f.nEndFrame + 1;
+        m_dlg.m_nFirstWaveReleased = f.nCount;
+        m_dlg.m_nSecondWaveReleased = 1;
+        for (int i = 0; i < f.nCount; ++i) {
+            m_dlg.m_pFirstWave[i].m_bActive = i == 0 ? 1 : 0;
+        }
+        m_dlg.m_pFirstWave[0].m_rcBox = Rect{400, 100, 450, 150};
+        PlaceGermAt(Point{100, 450});
+        m_platform.RunFrames(1);
+        ASSERT_EQ(m_dlg.m_nState, f.nState);
+        EXPECT_EQ(Modes(), f.bFallWhenClosing ? std::string(f.nCount, '.') : f.pszModes);
+        m_dlg.m_pFirstWave[0].m_bActive = 0;
+        m_platform.RunFrames(1);
+        EXPECT_EQ(m_dlg.m_nState, f.nState + 1);
+        EXPECT_EQ(m_dlg.m_nProgress, nAfter) << "from " << nBefore;
+        EXPECT_EQ(ProgressBytes()[0], nAfter);
+        EXPECT_EQ(m_dlg.m_pFirstWave, nullptr);
+        EXPECT_FALSE(m_platform.IsTimerRunning(kSecondWaveTimer));
+        EXPECT_EQ(m_dlg.m_nFirstWaveReleased + m_dlg.m_nSecondWaveReleased, 0);
         m_dlg.ClearLevel();
         m_dlg.m_nState = kStateIdle;
     }
 }
 
-TEST_F(LevelTest, TheTwoFramesThatReachTheEndFrameMoveTheWaveTwice)
+INSTANTIATE_TEST_SUITE_P(EveryLevel, LevelTest, ::testing::ValuesIn(kLevels),
+                         [](const auto& info) { return "State" + std::to_string(info.param.nState); });
+
+class LevelEndTest : public LevelTest {};
+
+// The two frames that reach the end frame run both phases: the wave moves
+// and is drawn twice; the closing phase does not count frames.
+TEST_F(LevelEndTest, TheTwoFramesThatReachTheEndFrameMoveTheWaveTwice)
 {
     StartState(kStateLevel1 + 1, 3);
-    RunUntilFrame(524);
+    ASSERT_TRUE(PlayDodging([&] { return m_dlg.m_nFrame < 524; }));
     for (int nFrame : {524, 525}) {
         ASSERT_TRUE(Dodge());
-        const std::vector<CDrifter> before = Wave();
+        std::vector<CDrifter> before(m_dlg.m_pFirstWave, m_dlg.m_pFirstWave + m_dlg.m_nFirstWaveCount);
         m_platform.RunFrames(1);
-        const std::vector<CDrifter> after = Wave();
         size_t nActive = 0;
         int nDoubleSteps = 0;
         for (size_t i = 0; i < before.size(); ++i) {
             nActive += before[i].m_bActive == 1;
-            nDoubleSteps += after[i].m_rcBox.top - before[i].m_rcBox.top == 40;
+            nDoubleSteps += m_dlg.m_pFirstWave[i].m_rcBox.top - before[i].m_rcBox.top == 40;
         }
         EXPECT_GT(nDoubleSteps, 0) << "frame " << nFrame;
-        // Two discs a drifter, drawn by both the running and the closing update.
         EXPECT_EQ(m_platform.m_lastFrame.Of(DrawnShape::Kind::Ellipse).size(), 4 * nActive);
     }
     EXPECT_EQ(m_dlg.m_nFrame, 526);
     m_platform.RunFrames(1);
-    EXPECT_EQ(m_dlg.m_nFrame, 526);  // the closing phase does not count
-}
-
-TEST_F(LevelTest, ALevelCompletesOnTheFrameItsFirstWaveHasDrained)
-{
-    StartState(kStateLevel1, 3);
-    RunUntilFrame(501);
-    while (m_dlg.m_nState == kStateLevel1) {
-        ASSERT_TRUE(m_dlg.AnyFirstWaveActive());  // it never waits once the wave is gone
-        m_platform.RunFrames(1);
-    }
-    EXPECT_EQ(m_dlg.m_nState, kStateLevel1 + 1);
-    EXPECT_EQ(m_dlg.m_pFirstWave, nullptr);
-    EXPECT_EQ(m_dlg.m_nFrame, 0);
-    EXPECT_FALSE(m_platform.IsTimerRunning(kFirstWaveTimer));
-}
-
-TEST_F(LevelTest, EachLevelRaisesTheProgressByItsOwnRule)
-{
-    const int cases[][3] = {
-        {2, 0, 3}, {2, 1, 3}, {2, 2, 2}, {2, 5, 5},   // Level 1 leaves a stored 2 alone
-        {3, 3, 4}, {3, 0, 4}, {3, 7, 7},
-        {4, 4, 5}, {4, 6, 6},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ProgressAfterCompleting(c[0], c[1]), c[2]) << "state " << c[0] << " from " << c[1];
-        EXPECT_EQ(ProgressBytes()[0], c[2]);
-    }
-}
-
-TEST_F(LevelTest, ADeathInTheClosingPhaseEndsTheLevelWithoutProgress)
-{
-    StartState(kStateLevel1 + 1, 3);
-    RunUntilFrame(526);
-    const std::vector<CDrifter> wave = Wave();
-    const auto pActive = std::find_if(wave.begin(), wave.end(), [](const CDrifter& d) { return d.m_bActive == 1; });
-    ASSERT_NE(pActive, wave.end());
-    PlaceGermAt(Point{pActive->m_rcBox.left + 5, pActive->m_rcBox.top + 5});
-    m_platform.RunFrames(1);
-    EXPECT_EQ(m_dlg.m_nState, kStateIdle);
-    EXPECT_EQ(m_dlg.m_nProgress, 3);
-    EXPECT_EQ(ProgressBytes()[0], 3);
-    EXPECT_EQ(m_platform.m_boxes, std::vector<std::string>{"You have been disinfected!"});
+    EXPECT_EQ(m_dlg.m_nFrame, 526);
 }
 
 }  // namespace
