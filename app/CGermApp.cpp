@@ -7,12 +7,15 @@
 
 class CGermApp {
 public:
-    // Runs the game window until it closes; the program's exit code.
+    // Answers --help and --version, or runs the game window until it
+    // closes; the program's exit code.
     int InitInstance(int& argc, char** argv);
 };
 
 int CGermApp::InitInstance(int& argc, char** argv)
 {
+    if (const int nExit = AnswerCommandLine(argc, argv); nExit >= 0)
+        return nExit;
     PrepareHostEnvironment();
     QApplication app(argc, argv);
     ConfigureApplication();

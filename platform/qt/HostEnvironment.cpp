@@ -5,12 +5,23 @@
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #ifdef VASCULON_HAVE_XCB
 #include <xcb/xcb.h>
 #endif
 
 namespace {
+
+constexpr const char* kVersion = "1.0.0.1";
+
+constexpr const char* kUsage =
+    "Usage: vasculon [--help | --version]\n"
+    "Steer a germ up the bloodstream to the heart: the mouse pointer is the germ.\n"
+    "Progress is kept in \"Saved Games.grm\" in the folder the game starts in.\n"
+    "\n"
+    "  -h, --help     show this text and exit\n"
+    "  -v, --version  show the version and exit\n";
 
 bool IsSet(const char* pszName)
 {
@@ -41,6 +52,25 @@ bool XServerAnswers()
 
 }  // namespace
 
+int AnswerCommandLine(int argc, char** argv)
+{
+    const auto IsHelp = [](std::string_view str) { return str == "--help" || str == "-h"; };
+    const auto IsVersion = [](std::string_view str) { return str == "--version" || str == "-v"; };
+    for (int i = 1; i < argc; ++i) {
+        if (!IsHelp(argv[i]) && !IsVersion(argv[i])) {
+            std::fprintf(stderr, "vasculon: unknown option '%s' (try 'vasculon --help')\n", argv[i]);
+            return 2;
+        }
+    }
+    if (argc < 2)
+        return -1;
+    if (IsHelp(argv[1]))
+        std::fputs(kUsage, stdout);
+    else
+        std::printf("vasculon %s\n", kVersion);
+    return EXIT_SUCCESS;
+}
+
 void PrepareHostEnvironment()
 {
     const QByteArray strPlatform = qgetenv("QT_QPA_PLATFORM");
@@ -59,6 +89,6 @@ void PrepareHostEnvironment()
 void ConfigureApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Vasculon"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0.1"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
