@@ -106,10 +106,15 @@ TEST_F(ShellTest, HelpShowsTheInstructionsAndTheAboutBoxWhoseButtonOpensTheSite)
 {
     m_dlg.OnCommand(ids::kInstructions);
     ASSERT_EQ(m_platform.m_boxes.size(), 1u);
-    EXPECT_NE(m_platform.m_boxes[0].find("good infecting!  May you spread like the plague."),
-              std::string::npos);
-    EXPECT_NE(m_platform.m_boxes[0].find("you inhabit (a germ's dream come true!).  However"),
-              std::string::npos);
+    // The game's own words, spaced as written: two spaces after a full stop,
+    // an empty line between the paragraphs.
+    for (const char* pszPart : {"you inhabit (a germ's dream come true!).  However",
+                                "attacks you.\n\nYou will control",
+                                "good infecting!  May you spread like the plague."}) {
+        EXPECT_NE(m_platform.m_boxes[0].find(pszPart), std::string::npos) << pszPart;
+    }
+    EXPECT_STREQ(CAboutDlg::kVersionLine, "Vasculon Version 1.0");
+    EXPECT_STREQ(CAboutDlg::kVisitButton, "Visit the Web Site");
     m_platform.m_onAbout = [](CAboutDlg& dlg) { dlg.OnVisitWebSite(); };
     m_dlg.OnCommand(ids::kAbout);
     EXPECT_EQ(m_platform.m_nAboutShown, 1);

@@ -17,21 +17,65 @@ protected:
     int CentreY() const { return (Window().top + Window().bottom) / 2; }
 };
 
-TEST_F(WallsTest, OneTouchPushesTwentyPixelsForTenFramesThenResets)
+// Each wall's outermost pixel pushes 20 pixels back inside; one pixel in
+// from it is free.
+TEST_F(WallsTest, EachWallsBoundaryPixelPushesBackAndTheNextPixelInDoesNot)
+{
+    const Rect w = Window();
+    const int nCx = (w.left + w.right) / 2;
+    const struct {
+        Point pt;
+        const char* pszDir;
+        Point ptAfter;
+    } touches[] = {
+        {{w.left, CentreY()}, "Right", {w.left + 20, CentreY()}},
+        {{w.right, CentreY()}, "Left", {w.right - 20, CentreY()}},
+        {{nCx, w.top}, "Down", {nCx, w.top + 20}},
+        {{nCx, w.bottom}, "Up", {nCx, w.bottom - 20}},
+        {{w.left + 1, CentreY()}, "Nowhere", {w.left + 1, CentreY()}},
+        {{w.right - 1, CentreY()}, "Nowhere", {w.right - 1, CentreY()}},
+        {{nCx, w.top + 1}, "Nowhere", {nCx, w.top + 1}},
+        {{nCx, w.bottom - 1}, "Nowhere", {nCx, w.bottom - 1}},
+    };
+    StartCountdown();
+    for (const auto& t : touches) {
+        m_platform.m_ptCursor = t.pt;
+        m_platform.RunFrames(1);
+        EXPECT_EQ(m_dlg.m_strPushDir, t.pszDir) << t.pt.x << "," << t.pt.y;
+        EXPECT_EQ(m_platform.m_ptCursor, t.ptAfter) << t.pszDir;
+        m_dlg.m_strPushDir = "Nowhere";
+        m_dlg.m_nWallHits = m_dlg.m_nPushFrames = 0;
+    }
+}
+
+// A touch during a push counts but does not lengthen it: ten frames from the
+// first touch, then the hits reset.
+TEST_F(WallsTest, APushLastsTenFramesFromItsFirstTouchThenResets)
 {
     StartCountdown();
-    m_platform.m_ptCursor = Point{Window().left, CentreY()};
-    m_platform.RunFrames(1);
-    EXPECT_EQ(m_dlg.m_strPushDir, "Right");
-    EXPECT_EQ(m_dlg.m_nWallHits, 1);
-    m_platform.RunFrames(9);
-    EXPECT_EQ(m_platform.m_ptCursor.x, Window().left + 200);
-    EXPECT_EQ(m_dlg.m_nPushFrames, 10);
-    m_platform.RunFrames(1);  // the 11th frame ends the push and moves nothing
-    EXPECT_EQ(m_platform.m_ptCursor.x, Window().left + 200);
+    for (int nFrame = 1; nFrame <= 11; ++nFrame) {
+        if (nFrame == 1 || nFrame == 5) {
+            m_platform.m_ptCursor = Point{Window().left, CentreY()};
+        }
+        m_platform.RunFrames(1);
+    }
+    EXPECT_EQ(m_platform.m_ptCursor.x, Window().left + 120);
     EXPECT_EQ(m_dlg.m_strPushDir, "Nowhere");
     EXPECT_EQ(m_dlg.m_nWallHits, 0);
     EXPECT_EQ(m_dlg.m_nPushFrames, 0);
+}
+
+// The seventh touch kills even on the frame that would end the push.
+TEST_F(WallsTest, TheSeventhTouchKillsOnTheFrameThePushEnds)
+{
+    StartCountdown();
+    for (int nFrame = 1; nFrame <= 11 && m_dlg.m_nState != kStateIdle; ++nFrame) {
+        if (nFrame == 1 || nFrame >= 6) {
+            m_platform.m_ptCursor = Point{Window().left, CentreY()};
+        }
+        m_platform.RunFrames(1);
+        EXPECT_EQ(m_dlg.m_nState, nFrame < 11 ? kStateCountdown : kStateIdle) << nFrame;
+    }
 }
 
 TEST_F(WallsTest, ACornerCountsTwoHitsAndTheVerticalPushWins)
