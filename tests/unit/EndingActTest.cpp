@@ -77,6 +77,9 @@ TEST_F(EndingActTest, PlaysFrameForFrameAndReturnsToIdleAfter195Calls)
     // A widening frame stands 5 pixels right of centre, a narrowing one 5 left.
     EXPECT_EQ(calls[23].hearts[0].rc.left, Left(343));
     EXPECT_EQ(calls[24].hearts[0].rc.left, Left(353));
+    // The pause comes where the heart turns from narrowing to widening.
+    EXPECT_EQ(calls[24].nSleeps + calls[28].nSleeps, 1u);
+    EXPECT_EQ(calls[28].nSleeps, 1u);
 
     ASSERT_EQ(calls[101].hearts.size(), 2u);
     EXPECT_EQ(calls[101].hearts[0].rc.Width(), 333);
@@ -89,6 +92,7 @@ TEST_F(EndingActTest, PlaysFrameForFrameAndReturnsToIdleAfter195Calls)
     EXPECT_EQ(calls[130].hearts[0].rc.Width(), 188);
     EXPECT_EQ(calls[130].hearts[1].rc.Width(), 183);
     EXPECT_EQ(calls[171].hearts[0].rc, HeartAt(Left(183), -25, 183, 183));
+    EXPECT_EQ(calls[171].hearts[0].nBitmapId, ids::kInfectedHeartBitmap);  // shaking, still green
     EXPECT_EQ(calls[172].sounds, std::vector<int>{ids::kSoundBurst});
     EXPECT_EQ(calls[172].nDroplets, 150u);
     for (int i = 173; i <= 195; ++i) {
