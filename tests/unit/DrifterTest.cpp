@@ -1,4 +1,5 @@
-// The drifter's spawn, its four modes, its contact box and its group update.
+// The drifter's spawn, its four modes, its turns at the walls and its group
+// update.
 #include "tests/unit/GameFixture.h"
 
 using namespace game;
@@ -30,11 +31,12 @@ protected:
 TEST_F(DrifterTest, SpawnKeepsTheLastOfSecondsDrawsOrItsPlaceAtSecondZero)
 {
     CDrifter drifter;
+    drifter.m_nSwing = 4;
     m_platform.m_nSeconds = 3;
     m_platform.m_randQueue = {100, 200, 489 + 250};
     drifter.Spawn(m_dlg.m_rcClient, m_platform);
     EXPECT_EQ(drifter.m_rcBox, (Rect{200, -50, 250, 0}));  // bottom on the top edge
-    EXPECT_TRUE(m_platform.m_randQueue.empty());
+    EXPECT_EQ(drifter.m_nSwing, 4);                          // the swing goes on
     m_platform.m_nSeconds = 0;
     drifter.m_rcBox = Rect{300, 600, 350, 650};
     drifter.Spawn(m_dlg.m_rcClient, m_platform);
@@ -42,6 +44,35 @@ TEST_F(DrifterTest, SpawnKeepsTheLastOfSecondsDrawsOrItsPlaceAtSecondZero)
     CDrifter fresh;
     fresh.Spawn(m_dlg.m_rcClient, m_platform);
     EXPECT_EQ(fresh.m_rcBox, (Rect{-50, -50, 0, 0}));  // a defined box, never garbage
+}
+
+// One step in mid-field: the mode flags in precedence (steered, homing,
+// zig-zag, straight), every compass word, homing's two pixels toward the germ.
+TEST_F(DrifterTest, EachModeAndWordStepsItsOwnWay)
+{
+    const struct {
+        const char* pszFlags;  // S steered, H homing, Z zig-zag
+        const char* pszWord;
+        int nGermX;
+        Point ptStep;
+    } cases[] = {
+        {"", "down", 0, {0, 9}},        {"SHZ", "right", 0, {9, 0}},   {"S", "left", 0, {-9, 0}},
+        {"S", "upleft", 0, {-9, -9}},   {"S", "downleft", 0, {-9, 9}}, {"S", "upright", 0, {9, -9}},
+        {"S", "downright", 0, {9, 9}},  {"S", "down", 0, {0, 9}},      {"S", "up", 0, {0, -9}},
+        {"S", "nowhere", 0, {0, 0}},    {"HZ", "up", 300, {2, 9}},     {"H", "down", 10, {-2, 9}},
+        {"H", "down", 225, {0, 9}},     {"Z", "up", 0, {-9, 9}},
+    };
+    for (const auto& c : cases) {
+        CDrifter drifter;
+        const std::string strFlags = c.pszFlags;
+        drifter.m_bSteered = strFlags.find('S') != std::string::npos;
+        drifter.m_bHoming = strFlags.find('H') != std::string::npos;
+        drifter.m_bZigzag = strFlags.find('Z') != std::string::npos;
+        drifter.m_strDirection = c.pszWord;
+        drifter.m_rcBox = Rect{200, 200, 250, 250};
+        PlaceGermAt(Point{c.nGermX, 400});
+        EXPECT_EQ(Step(drifter, 9), c.ptStep) << c.pszFlags << " " << c.pszWord;
+    }
 }
 
 TEST_F(DrifterTest, ZigzagSwingsFiveLeftThenElevenRightThenElevenLeft)
@@ -57,79 +88,54 @@ TEST_F(DrifterTest, ZigzagSwingsFiveLeftThenElevenRightThenElevenLeft)
     EXPECT_EQ(strPath, std::string(5, 'L') + std::string(11, 'R') + std::string(11, 'L'));
 }
 
-TEST_F(DrifterTest, HomingStepsTwoPixelsTowardTheGermWhileFalling)
+// A wall sends a steered drifter off in one of its three words, drawn with
+// the seconds field; a corner draws once per wall and the later wall wins.
+TEST_F(DrifterTest, SteeredDrifterTurnsAtEachWallByItsDraw)
 {
-    CDrifter drifter;
-    drifter.m_bHoming = 1;
-    drifter.m_rcBox = Rect{100, 100, 150, 150};
-    PlaceGermAt(Point{300, 400});
-    EXPECT_EQ(Step(drifter, 9), (Point{2, 9}));
-    PlaceGermAt(Point{10, 400});
-    EXPECT_EQ(Step(drifter, 9), (Point{-2, 9}));
-    PlaceGermAt(Point{drifter.m_rcBox.left + 25, 400});
-    EXPECT_EQ(Step(drifter, 9), (Point{0, 9}));
-}
-
-TEST_F(DrifterTest, SteeredDrifterTurnsAtEachWallToTheFirstWordAtSecondZero)
-{
-    m_platform.m_nSeconds = 0;
-    const std::pair<Rect, std::string> walls[] = {
-        {{439, 200, 489, 250}, "left"},   // moving right into the right wall
-        {{0, 200, 50, 250}, "right"},
-        {{200, -50, 250, 0}, "down"},
-        {{200, 531, 250, 581}, "up"},
-        {{439, 531, 489, 581}, "up"},     // right and bottom together: the bottom wins
+    const struct {
+        Rect rc;
+        std::vector<int> draws;
+        const char* pszWord;
+    } cases[] = {
+        {{439, 200, 489, 250}, {0}, "left"},  {{439, 200, 489, 250}, {1}, "upleft"},
+        {{439, 200, 489, 250}, {2}, "downleft"}, {{0, 200, 50, 250}, {0}, "right"},
+        {{0, 200, 50, 250}, {1}, "upright"},  {{0, 200, 50, 250}, {2}, "downright"},
+        {{200, -50, 250, 0}, {0}, "down"},    {{200, -50, 250, 0}, {1}, "downleft"},
+        {{200, -50, 250, 0}, {2}, "downright"}, {{200, 531, 250, 581}, {0}, "up"},
+        {{200, 531, 250, 581}, {1}, "upleft"}, {{200, 531, 250, 581}, {2}, "upright"},
+        {{439, 531, 489, 581}, {1, 2}, "upright"},
     };
-    for (const auto& [rc, strWord] : walls) {
+    m_platform.m_nSeconds = 1;
+    for (const auto& c : cases) {
         CDrifter drifter;
         drifter.m_bSteered = 1;
         drifter.m_strDirection = "nowhere";  // not a word it knows: it stays put
-        drifter.m_rcBox = rc;
-        EXPECT_EQ(Step(drifter, 10), (Point{0, 0}));
-        EXPECT_EQ(drifter.m_strDirection, strWord);
+        drifter.m_rcBox = c.rc;
+        m_platform.m_randQueue = c.draws;
+        drifter.Move(10, m_dlg);
+        EXPECT_EQ(drifter.m_strDirection, c.pszWord) << c.rc.left << "," << c.rc.top;
+        EXPECT_TRUE(m_platform.m_randQueue.empty());
     }
-}
-
-TEST_F(DrifterTest, SteeredTurnDrawsOncePerWallWithTheSameSeconds)
-{
-    m_platform.m_nSeconds = 2;
-    m_platform.m_randQueue = {5, 1, 7, 2};  // right wall: 1 -> "upleft"; bottom: 2 -> "upright"
-    CDrifter drifter;
-    drifter.m_bSteered = 1;
-    drifter.m_strDirection = "downright";
-    drifter.m_rcBox = Rect{429, 521, 479, 571};
-    EXPECT_EQ(Step(drifter, 10), (Point{10, 10}));
-    EXPECT_EQ(drifter.m_strDirection, "upright");
 }
 
 TEST_F(DrifterTest, LeavingThroughTheBottomReentersWhileRunningAndRetiresWhenClosing)
 {
     PlaceGermAt(Point{490, 300});
-    CDrifter& drifter = OneDrifterAt(Rect{200, 570, 250, 620});
+    CDrifter& drifter = OneDrifterAt(Rect{200, 566, 250, 616});  // lands with its top on the edge
     m_platform.m_nSeconds = 1;
     m_platform.m_randQueue = {333};
     ASSERT_EQ(m_dlg.UpdateFirstWave(m_dc, 15, 1), 1);
     EXPECT_EQ(drifter.m_rcBox, (Rect{283, -50, 333, 0}));
     EXPECT_EQ(drifter.m_bActive, 1);
-    drifter.m_rcBox = Rect{200, 570, 250, 620};
+    drifter.m_rcBox = Rect{200, 566, 250, 616};
     ASSERT_EQ(m_dlg.UpdateFirstWave(m_dc, 15, 0), 1);
     EXPECT_EQ(drifter.m_bActive, 0);
     EXPECT_FALSE(m_dlg.AnyFirstWaveActive());
 }
 
-TEST_F(DrifterTest, AWaitingDrifterIsNeitherDrawnNorDeadly)
+TEST_F(DrifterTest, AnActiveDrifterIsDrawnRedWithADarkerCoreAndAWaitingOneNotAtAll)
 {
     CDrifter& drifter = OneDrifterAt(Rect{100, 100, 150, 150});
-    drifter.m_bActive = 0;
-    PlaceGermAt(Point{125, 125});
-    EXPECT_EQ(m_dlg.UpdateFirstWave(m_dc, 15, 1), 1);
-    EXPECT_TRUE(m_dc.m_shapes.empty());
-    EXPECT_EQ(drifter.m_rcBox, (Rect{100, 100, 150, 150}));
-}
-
-TEST_F(DrifterTest, AnActiveDrifterIsDrawnRedWithADarkerCoreAndABlackOutline)
-{
-    OneDrifterAt(Rect{100, 100, 150, 150});
     PlaceGermAt(Point{490, 300});
     m_dlg.UpdateFirstWave(m_dc, 15, 1);
     const std::vector<DrawnShape> discs = m_dc.Of(DrawnShape::Kind::Ellipse);
@@ -142,6 +148,11 @@ TEST_F(DrifterTest, AnActiveDrifterIsDrawnRedWithADarkerCoreAndABlackOutline)
         EXPECT_EQ(disc.nPenWidth, 3);
         EXPECT_EQ(disc.rgbPen, (Rgb{0, 0, 0}));
     }
+    drifter.m_bActive = 0;
+    PlaceGermAt(Point{125, 125});
+    EXPECT_EQ(m_dlg.UpdateFirstWave(m_dc, 15, 1), 1);
+    EXPECT_EQ(m_dc.m_shapes.size(), 2u);
+    EXPECT_EQ(drifter.m_rcBox, (Rect{100, 115, 150, 165}));
 }
 
 TEST_F(DrifterTest, AHitEndsTheUpdateAtOnceAndTheWaveIsGone)
