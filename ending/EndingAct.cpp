@@ -61,7 +61,7 @@ void CGermDlg::RunEndingAct(DrawingContext& dc)
         ++m_nEndingFrame;
     }
     if (m_nEndingFrame >= kShakeFrom && m_nEndingFrame < kSplatterSetUp) {
-        nBitmap = ids::kInfectedHeartBitmap;
+        nBitmap = ids::kInfectedHeartBitmap;  // still green while it shakes
         drawHeart(v.s_nHeartSize, v.s_nHeartSize);
         ShakeWindow();
         ++m_nEndingFrame;
