@@ -28,4 +28,7 @@ public:
     Rect m_rcBox{0, 0, 0, 0};
 
     static constexpr int kSize = 100;
+
+private:
+    void Slide(int nInward);
 };

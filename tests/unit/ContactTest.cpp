@@ -30,6 +30,11 @@ int UpdateDrifters(CGermDlg& dlg, DrawingContext& dc)
     return dlg.UpdateFirstWave(dc, 15, 1);
 }
 
+void InstallChaser(CGermDlg& dlg) { (dlg.m_pChaser = new CChaser)->m_rcBox = Rect{100, 100, 165, 165}; }
+int UpdateChaser(CGermDlg& dlg, DrawingContext& dc) { return dlg.UpdateChaser(dc, 3, 1); }
+void InstallGrabber(CGermDlg& dlg) { (dlg.m_pGrabber = new CGrabber)->m_rcBox = Rect{414, 250, 514, 350}; }
+int UpdateGrabber(CGermDlg& dlg, DrawingContext& dc) { return dlg.UpdateGrabber(dc, 1); }
+
 const ContactCase kCases[] = {
     // Drifter box (100, 100, 150, 150): edges and corners count, the disc does not.
     {"DrifterTopLeftCorner", InstallDrifter, UpdateDrifters, {100, 100}, true},
@@ -41,6 +46,16 @@ const ContactCase kCases[] = {
     {"DrifterAboveBox", InstallDrifter, UpdateDrifters, {125, 99}, false},
     {"DrifterBelowBox", InstallDrifter, UpdateDrifters, {125, 151}, false},
     {"DrifterOffTheCorner", InstallDrifter, UpdateDrifters, {151, 151}, false},
+    // Chaser box (100, 100, 165, 165) and grabber box (414, 250, 514, 350):
+    // the box, not the disc, edges included.
+    {"ChaserTopLeftCorner", InstallChaser, UpdateChaser, {100, 100}, true},
+    {"ChaserBottomRightCorner", InstallChaser, UpdateChaser, {165, 165}, true},
+    {"ChaserLeftOfBox", InstallChaser, UpdateChaser, {99, 130}, false},
+    {"ChaserBelowBox", InstallChaser, UpdateChaser, {130, 166}, false},
+    {"GrabberTopLeftCorner", InstallGrabber, UpdateGrabber, {414, 250}, true},
+    {"GrabberBottomLeftCorner", InstallGrabber, UpdateGrabber, {414, 350}, true},
+    {"GrabberLeftOfBox", InstallGrabber, UpdateGrabber, {413, 300}, false},
+    {"GrabberBelowBox", InstallGrabber, UpdateGrabber, {450, 351}, false},
 };
 
 class ContactTest : public GameFixture, public ::testing::WithParamInterface<ContactCase> {};
