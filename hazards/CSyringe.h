@@ -30,4 +30,8 @@ public:
     int m_nSide = 0;
     // Tip first. Never spawned: the tip's height is 0, the client's top edge.
     Point m_ptBody[4]{};
+
+    // The first phase of the withdrawal; the closing phase parks every
+    // syringe here each frame.
+    static constexpr int kWithdrawStart = 120;
 };
