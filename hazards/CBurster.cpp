@@ -33,6 +33,16 @@ bool InBand(int nBottom, int nLine)
     return nLine - kBandReach <= nBottom && nBottom <= nLine + kBandReach;
 }
 
+// A band's one chance: taken when the choice fits while it is open, else spent.
+bool TakeChance(int& bChance, bool bChoiceFits)
+{
+    if (bChoiceFits && bChance == 1) {
+        return true;
+    }
+    bChance = 0;
+    return false;
+}
+
 }  // namespace
 
 void CBurster::Spawn(Rect rcArea, Platform& platform)
@@ -55,35 +65,29 @@ void CBurster::Step(Rect rcArea, int nSpeed, Platform& platform)
 }
 
 // The first frame found in a band decides that band's one chance; the third
-// band, across the bottom edge, always bursts.
+// band, across the bottom edge, always bursts. Callers' areas start at y = 0,
+// so the lower bands need no top offset.
 void CBurster::CheckBurst(Rect rcArea, Platform& platform)
 {
     const int nChoice = DrawRepeated(platform, platform.GetLocalSeconds(), kChoices, 0);
     const int nThird = (rcArea.bottom - rcArea.top) / 3;
     const int nBottom = m_rcBox.bottom;
-    auto burst = [&] {
-        m_bBurst = 1;
-        platform.PlaySound(ids::kSoundBurst);
-        StartBurst();
-    };
-    if (InBand(nBottom, rcArea.top + nThird)) {
-        if (nChoice == kFirstBandChoice && m_bFirstChance == 1) {
-            burst();
-        } else {
-            m_bFirstChance = 0;
-        }
+    if (InBand(nBottom, rcArea.top + nThird) && TakeChance(m_bFirstChance, nChoice == kFirstBandChoice)) {
+        Burst(platform);
     }
-    // Callers' areas start at y = 0, so the lower bands need no top offset.
-    if (InBand(nBottom, 2 * nThird)) {
-        if (nChoice == kSecondBandChoice && m_bSecondChance == 1) {
-            burst();
-        } else {
-            m_bSecondChance = 0;
-        }
+    if (InBand(nBottom, 2 * nThird) && TakeChance(m_bSecondChance, nChoice == kSecondBandChoice)) {
+        Burst(platform);
     }
     if (InBand(nBottom, 3 * nThird)) {
-        burst();
+        Burst(platform);
     }
+}
+
+void CBurster::Burst(Platform& platform)
+{
+    m_bBurst = 1;
+    platform.PlaySound(ids::kSoundBurst);
+    StartBurst();
 }
 
 void CBurster::StartBurst()

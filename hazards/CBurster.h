@@ -36,4 +36,8 @@ public:
 
     static constexpr int kSize = 100;
     static constexpr int kFragmentSize = 50;
+
+private:
+    // Flags the burst, plays its sound and stacks the fragments.
+    void Burst(Platform& platform);
 };

@@ -102,17 +102,7 @@ void CSyringe::Advance(CGermDlg& dlg)
         SlideIn();
         ++m_nPhase;
     } else if (kSprayStart <= nPhase && nPhase < kWithdrawStart) {
-        m_bSpraying = 1;
-        if (nPhase == kSprayStart) {
-            dlg.GetPlatform().PlaySound(ids::kSoundSpray);
-            Spray(kStart, dlg.m_rcClient);
-        }
-        if (kSprayStart < nPhase && nPhase <= kExtendEnd) {
-            Spray(kExtend, dlg.m_rcClient);
-        }
-        if (nPhase > kExtendEnd) {
-            Spray(kTrailOff, dlg.m_rcClient);
-        }
+        SprayPhase(nPhase, dlg);
         ++m_nPhase;
     } else if (kWithdrawStart <= nPhase && nPhase < kCycle) {
         SlideOut();
@@ -121,5 +111,22 @@ void CSyringe::Advance(CGermDlg& dlg)
             m_nPhase = 0;
             Spawn(dlg);
         }
+    }
+}
+
+// The first spraying phase starts the puff with its sound; the next ones
+// extend it, the last ones let it trail off.
+void CSyringe::SprayPhase(int nPhase, CGermDlg& dlg)
+{
+    m_bSpraying = 1;
+    if (nPhase == kSprayStart) {
+        dlg.GetPlatform().PlaySound(ids::kSoundSpray);
+        Spray(kStart, dlg.m_rcClient);
+    }
+    if (kSprayStart < nPhase && nPhase <= kExtendEnd) {
+        Spray(kExtend, dlg.m_rcClient);
+    }
+    if (nPhase > kExtendEnd) {
+        Spray(kTrailOff, dlg.m_rcClient);
     }
 }

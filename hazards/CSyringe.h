@@ -34,4 +34,7 @@ public:
     // The first phase of the withdrawal; the closing phase parks every
     // syringe here each frame.
     static constexpr int kWithdrawStart = 120;
+
+private:
+    void SprayPhase(int nPhase, CGermDlg& dlg);
 };

@@ -58,14 +58,16 @@ TEST_F(BursterTest, FragmentsFlyOutwardAndTheCellRespawnsOnlyWhenAllEightAreOut)
     EXPECT_EQ(b.m_rcBox, (Rect{220, -100, 320, 0}));
 }
 
-// Running: only released cells, drawn where they stood. Closing: a burst
-// cell retires at once, yet its fragments are still visited and deadly.
-TEST_F(BursterTest, RunningVisitsReleasedCellsAndClosingRetiresABurstOneThatStillKills)
+// Running: only released cells, drawn where they stood; a burst cell stays
+// released. Closing: a cell retires in its burst frame, yet its fragments
+// are still visited and deadly.
+TEST_F(BursterTest, RunningVisitsReleasedCellsAndClosingRetiresBurstOnesThatStillKill)
 {
     m_dlg.m_nState = kStateLevel1 + 3;
-    CBurster* pWave = m_dlg.m_pSecondWave = new CBurster[m_dlg.m_nSecondWaveCount = 2];
-    pWave[0].m_rcBox = Rect{100, 433, 200, 533};  // the second fall reaches the bottom band
-    pWave[0].m_bActive = pWave[1].m_bBurst = 1;   // [1] waits, its fragments on the germ
+    CBurster* pWave = m_dlg.m_pSecondWave = new CBurster[m_dlg.m_nSecondWaveCount = 3];
+    pWave[0].m_rcBox = Rect{100, 443, 200, 543};  // bursts in the bottom band at the first fall
+    pWave[1].m_rcBox = Rect{300, 433, 400, 533};  // and this one at the second
+    pWave[0].m_bActive = pWave[1].m_bActive = pWave[2].m_bBurst = 1;  // [2] waits, its fragments on the germ
     PlaceGermAt(Point{10, 10});
     RecordingDrawingContext dc;
     EXPECT_EQ(m_dlg.UpdateSecondWave(dc, 1), 1);
@@ -74,19 +76,20 @@ TEST_F(BursterTest, RunningVisitsReleasedCellsAndClosingRetiresABurstOneThatStil
         const DrawnShape& d = dc.m_shapes[i];
         return std::make_tuple(d.rc, d.nPenWidth, d.rgbPen, d.rgbBrush);
     };
-    ASSERT_EQ(dc.m_shapes.size(), 3u);
-    EXPECT_EQ(look(0), std::make_tuple(Rect{100, 433, 200, 533}, 3, pale, white));
-    EXPECT_EQ(look(1), std::make_tuple(Rect{148, 433, 148, 533}, 3, pale, white));
-    EXPECT_EQ(look(2), std::make_tuple(Rect{151, 433, 151, 533}, 3, Rgb{166, 166, 255}, white));
-    PlaceGermAt(Point{400, 100});
+    ASSERT_EQ(dc.m_shapes.size(), 6u);
+    EXPECT_EQ(look(0), std::make_tuple(Rect{100, 443, 200, 543}, 3, pale, white));
+    EXPECT_EQ(look(1), std::make_tuple(Rect{148, 443, 148, 543}, 3, pale, white));
+    EXPECT_EQ(look(2), std::make_tuple(Rect{151, 443, 151, 543}, 3, Rgb{166, 166, 255}, white));
+    EXPECT_EQ(std::make_pair(pWave[0].m_bBurst, pWave[0].m_bActive), std::make_pair(1, 1));
+    PlaceGermAt(Point{480, 10});
     EXPECT_EQ(m_dlg.UpdateSecondWave(dc, 0), 1);
-    EXPECT_EQ(std::make_pair(pWave[0].m_bBurst, pWave[0].m_bActive), std::make_pair(1, 0));
+    EXPECT_EQ(std::make_pair(pWave[1].m_bBurst, pWave[1].m_bActive), std::make_pair(1, 0));
     dc.m_shapes.clear();
-    PlaceGermAt(Point{150, 500});
+    PlaceGermAt(Point{350, 500});
     EXPECT_EQ(m_dlg.UpdateSecondWave(dc, 0), 0);
-    ASSERT_EQ(dc.m_shapes.size(), 8u);
-    const auto disc = std::make_tuple(Rect{125, 478, 175, 528}, 3, pale, white);  // all eight in the middle
-    for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(look(i), disc);
+    ASSERT_EQ(dc.m_shapes.size(), 16u);
+    const auto disc = std::make_tuple(Rect{325, 478, 375, 528}, 3, pale, white);  // all eight in the middle
+    for (std::size_t i = 8; i < 16; ++i) EXPECT_EQ(look(i), disc);
 }
 
 }  // namespace
