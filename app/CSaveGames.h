@@ -6,13 +6,13 @@
 
 class CSaveGames {
 public:
-    enum class LoadResult { Loaded, Missing, Unreadable };
-
-    // Reads the first four bytes. A missing, short, or unreadable file leaves
-    // m_nSavedProgress untouched.
-    LoadResult Load(const std::string& strPath);
+    // Reads the first four bytes; false, with m_nSavedProgress untouched, for
+    // a missing, short or unreadable file and for anything but a regular file
+    // (a named pipe, a device, a socket, a folder), which is never waited on.
+    bool Load(const std::string& strPath);
     // Writes four bytes over the start of the file, creating it if needed and
-    // never truncating it. On failure returns false and sets strError.
+    // never truncating it, and only into a regular file. On failure returns
+    // false and sets strError.
     bool Save(const std::string& strPath, std::string& strError) const;
 
     std::int32_t m_nSavedProgress = 0;

@@ -8,11 +8,12 @@
 
 using namespace game;
 
-// A missing file is a fresh start; one that cannot be read in full is treated
-// the same, silently, since this runs on every idle frame.
+// A missing file is a fresh start; one that cannot be read in full, or that
+// is no regular file, is treated the same, silently, since this runs on every
+// idle frame.
 void CGermDlg::LoadProgress()
 {
-    if (m_saveGames.Load(kProgressFileName) == CSaveGames::LoadResult::Loaded) {
+    if (m_saveGames.Load(kProgressFileName)) {
         m_nProgress = m_saveGames.m_nSavedProgress;
     }
 }
@@ -22,8 +23,7 @@ void CGermDlg::SaveProgress()
     // Progress never goes down: a file raised behind our back since we last
     // read it keeps its value.
     CSaveGames stored;
-    if (stored.Load(kProgressFileName) == CSaveGames::LoadResult::Loaded
-        && stored.m_nSavedProgress > m_nProgress) {
+    if (stored.Load(kProgressFileName) && stored.m_nSavedProgress > m_nProgress) {
         m_nProgress = stored.m_nSavedProgress;
     }
     m_saveGames.m_nSavedProgress = m_nProgress;

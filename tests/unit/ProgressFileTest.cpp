@@ -1,6 +1,11 @@
 // "Saved Games.grm": four little-endian bytes, never truncated, never
 // lowered, and never in the way of play when it is broken.
+#include <cstring>
 #include <filesystem>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "tests/unit/GameFixture.h"
 
@@ -72,28 +77,60 @@ TEST_F(ProgressFileTest, ASaveOverwritesTheFirstFourBytesAndKeepsTheTail)
     EXPECT_EQ(ProgressBytes(), (Bytes{4, 3, 2, 1, 0xAA, 0xBB, 0xCC, 0xDD}));
 }
 
-TEST_F(ProgressFileTest, AShortFileIsTreatedAsMissingWithoutAnyBox)
+// Things that can stand where the file should. A frame must never wait on
+// any of them, and only the short file can be saved into.
+struct BadFile {
+    const char* pszName;
+    void (*Make)();
+    bool bSaveFails;
+};
+
+void MakeSocket()
 {
-    WriteProgress(5);
-    m_platform.RunFrames(1);
-    WriteProgressBytes({9, 0});
-    m_platform.RunFrames(20);
-    EXPECT_TRUE(m_platform.m_boxes.empty());
-    EXPECT_EQ(m_dlg.m_nProgress, 5);  // kept, as for a missing file
+    sockaddr_un addr{AF_UNIX, {}};
+    std::strcpy(addr.sun_path, kProgressFileName);
+    const int nFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(nFd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+    ::close(nFd);  // the socket's file stays
 }
 
-TEST_F(ProgressFileTest, AnUnwritableFileIsReportedOnceAndThePlayGoesOn)
+const BadFile kBadFiles[] = {
+    {"Short", [] { std::ofstream(kProgressFileName) << '\x09'; }, false},
+    {"Folder", [] { std::filesystem::create_directory(kProgressFileName); }, true},
+    {"NamedPipe", [] { ASSERT_EQ(::mkfifo(kProgressFileName, 0600), 0); }, true},
+    {"Socket", MakeSocket, true},
+    {"Device", [] { std::filesystem::create_symlink("/dev/null", kProgressFileName); }, true},
+};
+
+class BadProgressFileTest : public ProgressFileTest, public ::testing::WithParamInterface<BadFile> {};
+
+TEST_P(BadProgressFileTest, IsReadAsMissingAndASaveIntoItFailsWithOneBoxARun)
 {
-    std::filesystem::create_directory(kProgressFileName);  // neither readable nor writable as a file
+    ::alarm(20);  // a frame blocked on the file ends the test here
+    WriteProgress(5);
+    m_platform.RunFrames(1);
+    std::filesystem::remove(kProgressFileName);
+    GetParam().Make();
+    const auto type = std::filesystem::symlink_status(kProgressFileName).type();
     m_platform.RunFrames(3);
     EXPECT_TRUE(m_platform.m_boxes.empty());
+    EXPECT_EQ(m_dlg.m_nProgress, 5);  // kept, as for a missing file
     FinishCountdown();
-    ASSERT_EQ(m_platform.m_boxes.size(), 1u);
-    EXPECT_NE(m_platform.m_boxes[0].find("Saved Games.grm"), std::string::npos);
-    EXPECT_EQ(m_dlg.m_nState, kStateLevel1);
     m_dlg.SaveProgress();
-    EXPECT_EQ(m_platform.m_boxes.size(), 1u);  // once per run
+    ::alarm(0);
+    EXPECT_EQ(m_dlg.m_nState, kStateLevel1);
+    if (!GetParam().bSaveFails) {
+        EXPECT_TRUE(m_platform.m_boxes.empty());
+        EXPECT_EQ(ProgressBytes(), (Bytes{5, 0, 0, 0}));
+        return;
+    }
+    ASSERT_EQ(m_platform.m_boxes.size(), 1u);
+    EXPECT_NE(m_platform.m_boxes[0].find("\"Saved Games.grm\": it is not a regular file."), std::string::npos);
+    EXPECT_EQ(std::filesystem::symlink_status(kProgressFileName).type(), type);
 }
+
+INSTANTIATE_TEST_SUITE_P(Kinds, BadProgressFileTest, ::testing::ValuesIn(kBadFiles),
+                         [](const auto& info) { return std::string(info.param.pszName); });
 
 TEST_F(ProgressFileTest, CompletionNeverLowersAFileRaisedDuringPlay)
 {
