@@ -3,6 +3,9 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <vector>
+
+#include <QPointF>
 
 #include "tools/Palette16.h"
 #include "tools/Rng.h"
@@ -91,15 +94,78 @@ QImage PaintGerm(int nSize, const GermColours& colours)
     return img;
 }
 
+// The desktop's larger icon sizes: the 32-pixel germ with every measure
+// scaled, its specks as round dots, and edges smoothed from 4 x 4 samples a
+// pixel, so that it stays sharp at any size rather than growing blocks.
+QRgb SmoothGermPixel(int x, int y, double dScale, const RaggedEdge& edge,
+                     const std::vector<QPointF>& specks, const GermColours& colours)
+{
+    constexpr int kSamples = 4;
+    constexpr double dRing = 3.6;
+    constexpr double dRingHalfWidth = 0.75;
+    constexpr double dSpeckRadius = 0.7;
+    int nRed = 0, nGreen = 0, nBlue = 0;
+    for (int sy = 0; sy < kSamples; ++sy) {
+        for (int sx = 0; sx < kSamples; ++sx) {
+            // In the 32-pixel icon's units, from its centre.
+            const double dx = (x + (sx + 0.5) / kSamples) / dScale - 16.0;
+            const double dy = (y + (sy + 0.5) / kSamples) / dScale - 16.0;
+            const double dDist = std::hypot(dx, dy);
+            QRgb rgb = colours.rgbGround;
+            if (dDist <= edge.At(std::atan2(dy, dx))) {
+                rgb = std::abs(dDist - dRing) <= dRingHalfWidth ? colours.rgbRing : colours.rgbBody;
+                for (const QPointF& pt : specks) {
+                    if (std::hypot(dx - pt.x(), dy - pt.y()) <= dSpeckRadius) {
+                        rgb = colours.rgbSpeck;
+                    }
+                }
+            }
+            nRed += qRed(rgb);
+            nGreen += qGreen(rgb);
+            nBlue += qBlue(rgb);
+        }
+    }
+    constexpr int nCount = kSamples * kSamples;
+    return qRgb((nRed + nCount / 2) / nCount, (nGreen + nCount / 2) / nCount, (nBlue + nCount / 2) / nCount);
+}
+
+QImage PaintSmoothGerm(int nSize, const GermColours& colours)
+{
+    // The same draws, in the same order, as the 32-pixel icon's, so the
+    // specks stand where they stand there.
+    Rng rng(0x6E5E11);
+    const RaggedEdge edge(14.6, 1.5, rng);
+    std::vector<QPointF> specks;
+    for (int n = 0; n < 14; ++n) {
+        const double dAngle = rng.Range(0.0, 2.0 * std::numbers::pi);
+        const double dDist = rng.Range(3.6 + 2.0, 12.5);
+        specks.emplace_back(dDist * std::cos(dAngle), dDist * std::sin(dAngle));
+    }
+    const double dScale = nSize / 32.0;
+    QImage img(nSize, nSize, QImage::Format_RGB32);
+    for (int y = 0; y < nSize; ++y) {
+        for (int x = 0; x < nSize; ++x) {
+            img.setPixel(x, y, SmoothGermPixel(x, y, dScale, edge, specks, colours));
+        }
+    }
+    return img;
+}
+
+const GermColours kIconColours{qRgb(128, 0, 0), qRgb(0, 128, 0), qRgb(255, 255, 0), qRgb(255, 255, 0),
+                               qRgb(0, 128, 0)};
+
 }  // namespace
 
 QImage DrawGermIcon(int nSize)
 {
-    const QRgb rgbYellow = qRgb(255, 255, 0);
-    const QImage img = PaintGerm(nSize, {qRgb(128, 0, 0), qRgb(0, 128, 0), rgbYellow, rgbYellow,
-                                         qRgb(0, 128, 0)});
+    const QImage img = PaintGerm(nSize, kIconColours);
     // Every colour drawn is a palette entry, so the mapping is exact.
     return img.convertToFormat(QImage::Format_Indexed8, Palette16(), Qt::ThresholdDither);
+}
+
+QImage DrawGermIconSmooth(int nSize)
+{
+    return PaintSmoothGerm(nSize, kIconColours);
 }
 
 QImage DrawGermCursor()

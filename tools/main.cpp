@@ -41,6 +41,21 @@ bool WriteGerm(const QString& strDir, QStringList& files, QString& strError)
                      files, strError);
 }
 
+// The desktop's larger sizes are installed beside the program, not embedded
+// in it: they stay out of the .qrc's list.
+bool WriteDesktopIcons(const QString& strDir, QString& strError)
+{
+    for (const int nSize : {48, 64, 128, 256}) {
+        QStringList unlisted;
+        const QString strName = QStringLiteral("icon/%1-%2.png").arg(ids::kIcon).arg(nSize);
+        if (!SaveImage(DrawGermIconSmooth(nSize), strDir, strName, "PNG", unlisted, strError)) {
+            return false;
+        }
+        std::printf("%s/%s\n", qPrintable(strDir), qPrintable(strName));
+    }
+    return true;
+}
+
 bool WriteHearts(const QString& strDir, QStringList& files, QString& strError)
 {
     const HeartImages hearts = DrawHearts();
@@ -82,7 +97,7 @@ int main(int argc, char* argv[])
     }
     QStringList files;
     QString strError;
-    if (!WriteGerm(strDir, files, strError) || !WriteHearts(strDir, files, strError) ||
+    if (!WriteGerm(strDir, files, strError) || !WriteDesktopIcons(strDir, strError) || !WriteHearts(strDir, files, strError) ||
         !WriteSounds(strDir, files, strError) || !WriteQrc(strDir, files, strError)) {
         std::fprintf(stderr, "vasculon_resgen: %s\n", qPrintable(strError));
         return 1;
