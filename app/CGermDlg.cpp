@@ -129,7 +129,8 @@ void CGermDlg::RunState(DrawingContext& dc)
     };
     static_assert(std::size(kScripts) == kStateFinalLevel);
     if (m_nState >= kStateCountdown && m_nState <= kStateFinalLevel) {
-        (this->*kScripts[m_nState - kStateCountdown])(dc);
+        const Script pScript = kScripts[m_nState - kStateCountdown];
+        (this->*pScript)(dc);
     }
 }
 
