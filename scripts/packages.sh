@@ -9,6 +9,7 @@ vasculon_test_packages=(
     "${vasculon_play_packages[@]}"
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick openbox pulseaudio pulseaudio-utils sox python3
+    desktop-file-utils appstream file dpkg-dev
 )
 
 install_missing_packages() {

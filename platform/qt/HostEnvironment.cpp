@@ -90,5 +90,8 @@ void ConfigureApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Vasculon"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    // Ties the window to the installed menu entry (and its icon) on desktops
+    // that look it up.
+    QApplication::setDesktopFileName(QStringLiteral("org.example.vasculon"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
