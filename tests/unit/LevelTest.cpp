@@ -118,9 +118,14 @@ TEST_P(LevelTest, SetsUpShowsItsTitleAndRunsItsFamiliesInOrder)
     for (int i = 0; i < f.nCount; ++i) {
         before.push_back(m_dlg.m_pFirstWave[i].m_rcBox);
     }
+    const Rect rcChaser = m_dlg.m_pChaser != nullptr ? m_dlg.m_pChaser->m_rcBox : Rect{};
     ASSERT_TRUE(Dodge());
     m_platform.RunFrames(1);
     ASSERT_EQ(m_dlg.m_nState, f.nState);
+    if (m_dlg.m_pChaser != nullptr) {  // every chaser hunts at 3 pixels a frame
+        const Rect& rc = m_dlg.m_pChaser->m_rcBox;
+        EXPECT_EQ(std::max(std::abs(rc.left - rcChaser.left), std::abs(rc.top - rcChaser.top)), 3);
+    }
     for (int i = 0; i < f.nCount; ++i) {
         const Rect& rc = m_dlg.m_pFirstWave[i].m_rcBox;
         if (m_dlg.m_pFirstWave[i].m_bActive == 1 && rc.top > 0) {
