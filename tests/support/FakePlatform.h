@@ -30,7 +30,6 @@ public:
     void RunFrames(int nFrames);
     bool IsTimerRunning(int nId) const { return m_timers.count(nId) != 0; }
     int TimerPeriod(int nId) const { return m_timers.at(nId).nPeriodMs; }
-    long long NowMs() const { return m_nNowMs; }
     std::vector<int> SoundIds() const;
 
     // Platform

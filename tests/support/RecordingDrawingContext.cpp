@@ -1,13 +1,14 @@
 #include "tests/support/RecordingDrawingContext.h"
 
-DrawnShape RecordingDrawingContext::Shape(DrawnShape::Kind kind) const
+DrawnShape& RecordingDrawingContext::Record(DrawnShape::Kind kind, const Rect& rc)
 {
     DrawnShape shape{};
     shape.kind = kind;
+    shape.rc = rc;
     shape.nPenWidth = m_nPenWidth;
     shape.rgbPen = m_rgbPen;
     shape.rgbBrush = m_rgbBrush;
-    return shape;
+    return m_shapes.emplace_back(shape);
 }
 
 void RecordingDrawingContext::SelectPen(int nWidth, Rgb rgb)
@@ -23,31 +24,22 @@ void RecordingDrawingContext::SelectBrush(Rgb rgb)
 
 void RecordingDrawingContext::FillRect(const Rect& rc, Rgb rgb)
 {
-    DrawnShape shape = Shape(DrawnShape::Kind::Fill);
-    shape.rc = rc;
-    shape.rgbBrush = rgb;
-    m_shapes.push_back(shape);
+    Record(DrawnShape::Kind::Fill, rc).rgbBrush = rgb;
 }
 
 void RecordingDrawingContext::Line(Point ptFrom, Point ptTo)
 {
-    DrawnShape shape = Shape(DrawnShape::Kind::Line);
-    shape.rc = Rect{ptFrom.x, ptFrom.y, ptTo.x, ptTo.y};
-    m_shapes.push_back(shape);
+    Record(DrawnShape::Kind::Line, Rect{ptFrom.x, ptFrom.y, ptTo.x, ptTo.y});
 }
 
 void RecordingDrawingContext::Ellipse(const Rect& rc)
 {
-    DrawnShape shape = Shape(DrawnShape::Kind::Ellipse);
-    shape.rc = rc;
-    m_shapes.push_back(shape);
+    Record(DrawnShape::Kind::Ellipse, rc);
 }
 
 void RecordingDrawingContext::Polygon(std::span<const Point> pts)
 {
-    DrawnShape shape = Shape(DrawnShape::Kind::Polygon);
-    shape.pts.assign(pts.begin(), pts.end());
-    m_shapes.push_back(shape);
+    Record(DrawnShape::Kind::Polygon, Rect{}).pts.assign(pts.begin(), pts.end());
 }
 
 Size RecordingDrawingContext::GetTextExtent(std::string_view str)
@@ -57,28 +49,20 @@ Size RecordingDrawingContext::GetTextExtent(std::string_view str)
 
 void RecordingDrawingContext::TextOut(Point pt, std::string_view str)
 {
-    DrawnShape shape = Shape(DrawnShape::Kind::Text);
     const Size size = GetTextExtent(str);
-    shape.rc = Rect{pt.x, pt.y, pt.x + size.cx, pt.y + size.cy};
-    shape.strText = str;
-    m_shapes.push_back(shape);
+    Record(DrawnShape::Kind::Text, Rect{pt.x, pt.y, pt.x + size.cx, pt.y + size.cy}).strText = str;
 }
 
 void RecordingDrawingContext::StretchBitmap(int nBitmapId, const Rect& rcDest)
 {
-    DrawnShape shape = Shape(DrawnShape::Kind::Bitmap);
-    shape.rc = rcDest;
-    shape.nBitmapId = nBitmapId;
-    m_shapes.push_back(shape);
+    Record(DrawnShape::Kind::Bitmap, rcDest).nBitmapId = nBitmapId;
 }
 
 std::vector<std::string> RecordingDrawingContext::Texts() const
 {
     std::vector<std::string> texts;
-    for (const DrawnShape& shape : m_shapes) {
-        if (shape.kind == DrawnShape::Kind::Text) {
-            texts.push_back(shape.strText);
-        }
+    for (const DrawnShape& shape : Of(DrawnShape::Kind::Text)) {
+        texts.push_back(shape.strText);
     }
     return texts;
 }
@@ -86,10 +70,7 @@ std::vector<std::string> RecordingDrawingContext::Texts() const
 std::vector<DrawnShape> RecordingDrawingContext::Of(DrawnShape::Kind kind) const
 {
     std::vector<DrawnShape> shapes;
-    for (const DrawnShape& shape : m_shapes) {
-        if (shape.kind == kind) {
-            shapes.push_back(shape);
-        }
-    }
+    std::copy_if(m_shapes.begin(), m_shapes.end(), std::back_inserter(shapes),
+                 [kind](const DrawnShape& shape) { return shape.kind == kind; });
     return shapes;
 }

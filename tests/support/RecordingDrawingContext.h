@@ -1,6 +1,8 @@
 #pragma once
 // A drawing context that keeps a list of what was drawn, with the pen and
 // brush each shape was drawn with, so tests can ask what a frame showed.
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -40,7 +42,7 @@ public:
     static constexpr int kTextHeight = 16;
 
 private:
-    DrawnShape Shape(DrawnShape::Kind kind) const;
+    DrawnShape& Record(DrawnShape::Kind kind, const Rect& rc);
     int m_nPenWidth = 1;
     Rgb m_rgbPen;
     Rgb m_rgbBrush{255, 255, 255};

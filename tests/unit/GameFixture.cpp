@@ -55,18 +55,6 @@ void GameFixture::Choose(int nCommandId)
     m_dlg.OnCommand(nCommandId);
 }
 
-int GameFixture::FramesUntilStateLeaves(int nLimit)
-{
-    const int nState = m_dlg.m_nState;
-    for (int i = 1; i <= nLimit; ++i) {
-        m_platform.RunFrames(1);
-        if (m_dlg.m_nState != nState) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 void GameFixture::PlaceGermAt(Point pt)
 {
     const Rect rc = m_platform.m_rcWindow;

@@ -34,8 +34,6 @@ protected:
     bool ProgressFileExists() const;
     // Picks a "Start" item the way a player does: only when enabled.
     void Choose(int nCommandId);
-    // Frames until the state changes from what it is now, at most nLimit.
-    int FramesUntilStateLeaves(int nLimit);
     // Puts the pointer where GetGermPos reads client point pt.
     void PlaceGermAt(Point pt);
     // Every box where a live hazard could touch the germ, in germ points.
@@ -52,6 +50,3 @@ protected:
     FakePlatform m_platform;
     CGermDlg m_dlg{m_platform};
 };
-
-// Where a germ sits safely in the middle of the field.
-inline constexpr Point kSafeGermPoint{244, 560};

