@@ -155,20 +155,4 @@ TEST_F(DrifterTest, AnActiveDrifterIsDrawnRedWithADarkerCoreAndAWaitingOneNotAtA
     EXPECT_EQ(drifter.m_rcBox, (Rect{100, 115, 150, 165}));
 }
 
-TEST_F(DrifterTest, AHitEndsTheUpdateAtOnceAndTheWaveIsGone)
-{
-    m_dlg.m_nState = kStateLevel1 + 1;
-    m_dlg.m_nFirstWaveCount = 3;
-    m_dlg.m_pFirstWave = new CDrifter[3];
-    for (int i = 0; i < 3; ++i) {
-        m_dlg.m_pFirstWave[i].m_rcBox = Rect{100, 100 * i, 150, 100 * i + 50};
-        m_dlg.m_pFirstWave[i].m_bActive = 1;
-    }
-    PlaceGermAt(Point{125, 25});  // in the first drifter; the others must not be touched
-    EXPECT_EQ(m_dlg.UpdateFirstWave(m_dc, 15, 1), 0);
-    EXPECT_EQ(m_dlg.m_pFirstWave, nullptr);
-    EXPECT_EQ(m_dc.Of(DrawnShape::Kind::Ellipse).size(), 2u);
-    EXPECT_EQ(m_platform.m_boxes, std::vector<std::string>{"You have been disinfected!"});
-}
-
 }  // namespace
