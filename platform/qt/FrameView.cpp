@@ -1,6 +1,5 @@
 #include "platform/qt/FrameView.h"
 
-#include <QPaintEvent>
 #include <QPainter>
 
 FrameView::FrameView(int nWidth, int nHeight, QWidget* pParent)
@@ -19,8 +18,10 @@ void FrameView::Present(const QImage& image)
     update();
 }
 
-void FrameView::paintEvent(QPaintEvent* pEvent)
+void FrameView::paintEvent(QPaintEvent*)
 {
+    // The frame has the screen's device pixels; the painter keeps to the
+    // region being painted.
     QPainter painter(this);
-    painter.drawImage(pEvent->rect(), m_imgFrame, pEvent->rect());
+    painter.drawImage(QPoint(0, 0), m_imgFrame);
 }

@@ -16,12 +16,14 @@
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
+#include <cmath>
 #include <cstdlib>
 
 #include "app/GameConstants.h"
 #include "platform/qt/AboutBox.h"
 #include "platform/qt/FrameView.h"
 #include "platform/qt/QtDrawingContext.h"
+#include "platform/qt/ScreenPixels.h"
 
 namespace {
 
@@ -118,6 +120,7 @@ void GameWindow::moveEvent(QMoveEvent* pEvent)
     QMainWindow::moveEvent(pEvent);
     // A window manager adds its frame after the window is shown; centre
     // again, once, when the whole frame's size is known.
+    m_rcOuterDevice.reset();
     if (!m_bCentredInFrame && frameGeometry().size() != size()) {
         m_bCentredInFrame = true;
         CentreOnScreen();
@@ -143,7 +146,13 @@ void GameWindow::OnTick(int nId)
     // A box opened inside a frame would hold this timer's handler, and Qt
     // never re-enters a running timer handler; posting the frame lets the
     // handler return so frames go on behind the box.
-    QMetaObject::invokeMethod(this, [this, nId] { m_dlg.OnTimer(nId); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this, nId] {
+            m_rcOuterDevice.reset();  // read afresh once a frame at most
+            m_dlg.OnTimer(nId);
+        },
+        Qt::QueuedConnection);
 }
 
 void GameWindow::SetTimer(int nId, int nPeriodMs)
@@ -163,9 +172,33 @@ void GameWindow::KillTimer(int nId)
         it->second->stop();
 }
 
+bool GameWindow::IsScaled() const
+{
+    return devicePixelRatioF() != 1.0;
+}
+
+// Scaled, a device pixel belongs to the game pixel it lies in (rounded down,
+// never to the nearest), the same for the pointer and the window's edges: the
+// outermost device pixel of an edge is then on that edge in game pixels too.
+QPoint GameWindow::ToGamePixels(QPoint ptDevice) const
+{
+    const qreal dRatio = devicePixelRatioF();
+    const QPoint ptOrigin = screen() ? screen()->geometry().topLeft() : QPoint();
+    // A screen's top-left is the same in both; its extent is scaled.
+    auto scaled = [dRatio](int nFromOrigin) {
+        return int(std::floor(nFromOrigin / dRatio + 1e-9));
+    };
+    const QPoint ptFromOrigin = ptDevice - ptOrigin;
+    return ptOrigin + QPoint(scaled(ptFromOrigin.x()), scaled(ptFromOrigin.y()));
+}
+
 bool GameWindow::GetCursorPos(Point& pt)
 {
-    const QPoint ptCursor = QCursor::pos();
+    QPoint ptCursor = QCursor::pos();
+    if (IsScaled()) {
+        if (const std::optional<QPoint> ptDevice = screen_pixels::Pointer())
+            ptCursor = ToGamePixels(*ptDevice);
+    }
     pt = Point{ptCursor.x(), ptCursor.y()};
     return true;
 }
@@ -180,7 +213,8 @@ void GameWindow::SetGermCursor(bool bGerm)
     if (bGerm == m_bGermCursor)
         return;
     m_bGermCursor = bGerm;
-    m_pView->setCursor(bGerm ? m_curGerm : QCursor(Qt::ArrowCursor));
+    // The whole window, menu bar included, shows the germ.
+    setCursor(bGerm ? m_curGerm : QCursor(Qt::ArrowCursor));
 }
 
 Rect GameWindow::GetClientRect()
@@ -190,6 +224,14 @@ Rect GameWindow::GetClientRect()
 
 Rect GameWindow::GetWindowRect()
 {
+    if (IsScaled() && !m_rcOuterDevice)
+        m_rcOuterDevice = screen_pixels::OuterFrame(windowHandle());
+    if (IsScaled() && m_rcOuterDevice) {
+        const QRect& rc = *m_rcOuterDevice;
+        const QPoint ptTopLeft = ToGamePixels(rc.topLeft());
+        const QPoint ptBeyond = ToGamePixels(rc.topLeft() + QPoint(rc.width(), rc.height()));
+        return Rect{ptTopLeft.x(), ptTopLeft.y(), ptBeyond.x(), ptBeyond.y()};
+    }
     const QRect rc = frameGeometry();
     return Rect{rc.x(), rc.y(), rc.x() + rc.width(), rc.y() + rc.height()};
 }
@@ -201,7 +243,17 @@ int GameWindow::GetMenuBarHeight()
 
 void GameWindow::MoveWindow(Point ptTopLeft)
 {
-    move(ptTopLeft.x, ptTopLeft.y);
+    if (!IsScaled()) {
+        move(ptTopLeft.x, ptTopLeft.y);
+        return;
+    }
+    // By the step asked for from where the game saw the window; the server
+    // reports the new place later, so until then the step is taken as done.
+    const Rect rc = GetWindowRect();
+    const QPoint ptStep(ptTopLeft.x - rc.left, ptTopLeft.y - rc.top);
+    move(pos() + ptStep);
+    if (m_rcOuterDevice)
+        m_rcOuterDevice->translate((QPointF(ptStep) * devicePixelRatioF()).toPoint());
 }
 
 void GameWindow::EnableMenuItem(int nCommandId, bool bEnabled)
@@ -212,13 +264,13 @@ void GameWindow::EnableMenuItem(int nCommandId, bool bEnabled)
 
 std::unique_ptr<DrawingContext> GameWindow::CreateFrameSurface(Size size)
 {
-    return std::make_unique<QtDrawingContext>(size);
+    return m_surfaces.Create(size, devicePixelRatioF());
 }
 
 void GameWindow::PresentFrame(DrawingContext& dc)
 {
     // Every surface the game draws on was made by CreateFrameSurface.
-    m_pView->Present(static_cast<QtDrawingContext&>(dc).Image());
+    m_pView->Present(static_cast<QtDrawingContext&>(dc).Finish());
 }
 
 void GameWindow::PlaySound(int nSoundId)

@@ -7,11 +7,13 @@
 #include <QMainWindow>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "app/CGermDlg.h"
 #include "platform/MenuResource.h"
 #include "platform/Platform.h"
+#include "platform/qt/QtDrawingContext.h"
 #include "platform/qt/SoundPlayer.h"
 
 class FrameView;
@@ -60,16 +62,21 @@ private:
     void CentreOnScreen();
     void OnTick(int nId);
     void RunModal(QDialog& box);
+    bool IsScaled() const;
+    QPoint ToGamePixels(QPoint ptDevice) const;
 
     // Declared before the game so that they outlive it: the game may still
     // ask for them while it is destroyed.
     std::map<int, std::unique_ptr<QTimer>> m_mapTimers;
     std::map<int, QAction*> m_mapActions;
     SoundPlayer m_soundPlayer;
+    FrameSurfaces m_surfaces;
     QIcon m_icon;
     QCursor m_curGerm;
     bool m_bGermCursor = false;
     bool m_bCentredInFrame = false;  // once the decorations' size is known
+    // Scaled: the outer frame in device pixels, as the server last told it.
+    std::optional<QRect> m_rcOuterDevice;
     FrameView* m_pView = nullptr;
     CGermDlg m_dlg;
 };

@@ -1,17 +1,30 @@
 #pragma once
-// The frame's off-screen surface on a QImage. Shapes are drawn with hard
-// pixels and GDI's pixel rules (right and bottom edges exclusive, wide pens
-// centred), so a frame looks the same as the game's original surface.
+// The frame's off-screen surface on a QImage. The game draws in its own
+// logical pixels; the image has the screen's device pixels. At ratio 1 shapes
+// are drawn with hard pixels and GDI's pixel rules (right and bottom edges
+// exclusive, wide pens centred), so a frame looks the same as the game's
+// original surface; above it they are smoothed at device resolution on the
+// same outlines.
 #include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <memory>
+#include <vector>
 
 #include "platform/DrawingContext.h"
 
+class FrameSurfaces;
+
 class QtDrawingContext final : public DrawingContext {
 public:
-    explicit QtDrawingContext(Size size);
+    // A surface of its own, black, with a 1-pixel black pen and a white brush.
+    explicit QtDrawingContext(Size size, qreal dDevicePixelRatio = 1.0);
+    // The same on an image lent by surfaces, given back when this one ends.
+    QtDrawingContext(Size size, qreal dDevicePixelRatio, FrameSurfaces& surfaces);
+    ~QtDrawingContext() override;
+    QtDrawingContext(const QtDrawingContext&) = delete;
+    QtDrawingContext& operator=(const QtDrawingContext&) = delete;
 
     void SelectPen(int nWidth, Rgb rgb) override;
     void SelectBrush(Rgb rgb) override;
@@ -28,9 +41,40 @@ public:
 
     // The picture as drawn so far.
     const QImage& Image() const { return m_image; }
+    // Ends the drawing: the finished picture, shareable without a copy. No
+    // drawing may follow.
+    const QImage& Finish();
 
 private:
+    void Begin();
+    // A recycled image still holds an old frame: it is blacked out before the
+    // first shape, unless that shape is a fill of the whole surface.
+    void Unveil();
+    bool IsSmooth() const { return m_dRatio != 1.0; }
+
+    Size m_size;  // in the game's pixels
     QImage m_image;
     QPainter m_painter;  // declared after m_image: ends before the image goes
+    FrameSurfaces* m_pSurfaces = nullptr;
+    qreal m_dRatio = 1.0;
+    bool m_bVeiled = false;
     int m_nPenWidth = 1;
+    QRgb m_rgbPen = 0;
+    QRgb m_rgbBrush = 0;
+};
+
+// The images that frames are drawn on, kept between frames: a fresh
+// client-sized image for every frame costs more than drawing it. An image
+// is lent again only when no one else holds it (the window keeps the last
+// frame shown; a frame nested inside another draws on its own).
+class FrameSurfaces {
+public:
+    std::unique_ptr<QtDrawingContext> Create(Size size, qreal dDevicePixelRatio);
+
+private:
+    friend class QtDrawingContext;
+    QImage Lend(QSize sizeDevice, qreal dDevicePixelRatio);
+    void GiveBack(QImage image);
+
+    std::vector<QImage> m_images;
 };

@@ -1,7 +1,7 @@
 #pragma once
-// A Platform that draws for real and does nothing else: frames go to a
-// QtDrawingContext and the last presented picture is kept, so a test or a
-// benchmark can run the game's drawing through the real Qt surface.
+// A Platform that draws for real and does nothing else: frames go to the
+// host's own recycled surfaces and the last presented picture is kept, so a
+// test or a benchmark can run the game's drawing through the real Qt surface.
 #include <QImage>
 
 #include "platform/Platform.h"
@@ -9,6 +9,7 @@
 
 class SurfacePlatform final : public Platform {
 public:
+    FrameSurfaces m_surfaces;
     QImage m_imgPresented;
     int m_nPresented = 0;
     // Inside the window, clear of the walls.
@@ -30,11 +31,11 @@ public:
     void EnableMenuItem(int, bool) override {}
     std::unique_ptr<DrawingContext> CreateFrameSurface(Size size) override
     {
-        return std::make_unique<QtDrawingContext>(size);
+        return m_surfaces.Create(size, 1.0);
     }
     void PresentFrame(DrawingContext& dc) override
     {
-        m_imgPresented = static_cast<QtDrawingContext&>(dc).Image();
+        m_imgPresented = static_cast<QtDrawingContext&>(dc).Finish();
         ++m_nPresented;
     }
     void PlaySound(int) override {}

@@ -1,0 +1,91 @@
+#include "platform/qt/ScreenPixels.h"
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <memory>
+
+#ifdef VASCULON_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
+
+namespace screen_pixels {
+
+#ifdef VASCULON_HAVE_XCB
+namespace {
+
+xcb_connection_t* Connection()
+{
+    auto* pX11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return pX11 ? pX11->connection() : nullptr;
+}
+
+// Replies are malloc'ed by xcb.
+template <class T>
+using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+template <class T>
+Reply<T> Own(T* pReply)
+{
+    return Reply<T>(pReply, &std::free);
+}
+
+xcb_window_t Root(xcb_connection_t* pConnection)
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(pConnection)).data->root;
+}
+
+}  // namespace
+
+std::optional<QPoint> Pointer()
+{
+    xcb_connection_t* pConnection = Connection();
+    if (!pConnection)
+        return std::nullopt;
+    auto pReply = Own(xcb_query_pointer_reply(
+        pConnection, xcb_query_pointer(pConnection, Root(pConnection)), nullptr));
+    if (!pReply)
+        return std::nullopt;
+    return QPoint(pReply->root_x, pReply->root_y);
+}
+
+std::optional<QRect> OuterFrame(const QWindow* pWindow)
+{
+    xcb_connection_t* pConnection = Connection();
+    if (!pConnection || !pWindow)
+        return std::nullopt;
+    // A window manager reparents the window into its frame: walk up to the
+    // child of the root.
+    xcb_window_t window = static_cast<xcb_window_t>(pWindow->winId());
+    for (;;) {
+        auto pTree = Own(
+            xcb_query_tree_reply(pConnection, xcb_query_tree(pConnection, window), nullptr));
+        if (!pTree)
+            return std::nullopt;
+        if (pTree->parent == pTree->root || pTree->parent == XCB_WINDOW_NONE)
+            break;
+        window = pTree->parent;
+    }
+    auto pGeometry = Own(
+        xcb_get_geometry_reply(pConnection, xcb_get_geometry(pConnection, window), nullptr));
+    if (!pGeometry)
+        return std::nullopt;
+    const int nBorder = 2 * pGeometry->border_width;
+    return QRect(pGeometry->x, pGeometry->y, pGeometry->width + nBorder,
+                 pGeometry->height + nBorder);
+}
+
+#else
+
+std::optional<QPoint> Pointer()
+{
+    return std::nullopt;
+}
+
+std::optional<QRect> OuterFrame(const QWindow*)
+{
+    return std::nullopt;
+}
+
+#endif
+
+}  // namespace screen_pixels
