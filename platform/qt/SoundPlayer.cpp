@@ -7,12 +7,41 @@
 
 #include "platform/qt/WaveDecoder.h"
 
-SoundPlayer::SoundPlayer() = default;
+namespace {
+
+SoundPlayer* s_pPlayer = nullptr;  // the player whose silence Qt's audio warnings announce
+
+// What Qt's PulseAudio backend writes, line after line, when the server goes
+// away or cannot be reached (Qt 6.4: plain warnings, no category of their own).
+bool IsAudioServerWarning(const QString& str)
+{
+    return str.startsWith(QLatin1String("PulseAudioService:")) || str.contains(QLatin1String("Stream error:"));
+}
+
+}  // namespace
+
+SoundPlayer::SoundPlayer()
+{
+    s_pPlayer = this;
+    m_previousHandler = qInstallMessageHandler(&SoundPlayer::FilterMessage);
+}
 
 SoundPlayer::~SoundPlayer()
 {
     if (m_pSink)
         m_pSink->stop();
+    qInstallMessageHandler(m_previousHandler);
+    s_pPlayer = nullptr;
+}
+
+void SoundPlayer::FilterMessage(QtMsgType type, const QMessageLogContext& context, const QString& str)
+{
+    if (s_pPlayer != nullptr && type == QtWarningMsg && IsAudioServerWarning(str)) {
+        s_pPlayer->ReportSilence(s_pPlayer->LostOr("the audio output cannot be opened"));
+        return;
+    }
+    if (s_pPlayer != nullptr && s_pPlayer->m_previousHandler != nullptr)
+        s_pPlayer->m_previousHandler(type, context, str);
 }
 
 void SoundPlayer::PlaySound(int nSoundId)
@@ -35,7 +64,9 @@ void SoundPlayer::PlaySound(int nSoundId)
     m_pBuffer = std::move(pBuffer);
     // With no device behind it, start() fails at once and no signal follows.
     if (m_pSink->state() == QAudio::StoppedState && m_pSink->error() != QAudio::NoError)
-        ReportSilence("the audio output cannot be opened");
+        ReportSilence(LostOr("the audio output cannot be opened"));
+    else
+        m_bPlayedOnce = true;
 }
 
 const SoundPlayer::Clip* SoundPlayer::FindClip(int nSoundId)
@@ -65,7 +96,7 @@ bool SoundPlayer::StartSink(const QAudioFormat& format)
 {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) {
-        ReportSilence("no audio output device");
+        ReportSilence(LostOr("no audio output device"));
         return false;
     }
     // The sink stays alive after it reports Idle, until the next sound: Idle
@@ -74,8 +105,16 @@ bool SoundPlayer::StartSink(const QAudioFormat& format)
     return true;
 }
 
+// The game never reconnects: after the server went away it plays on silently.
+const char* SoundPlayer::LostOr(const char* pszNeverOpened) const
+{
+    return m_bPlayedOnce ? "the audio output was lost" : pszNeverOpened;
+}
+
 void SoundPlayer::ReportSilence(const char* pszWhy)
 {
+    if (m_bSilent)
+        return;
     m_bSilent = true;
     std::fprintf(stderr, "vasculon: %s; playing without sound\n", pszWhy);
 }
