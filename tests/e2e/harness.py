@@ -5,17 +5,8 @@
 # reaped. Waits poll a condition against a generous deadline: these machines
 # are shared and noisy. Positions are client-relative (the play area's
 # top-left, below the menu bar) unless a name says screen.
-import ctypes
 import ctypes.util
-import os
-import re
-import select
-import shutil
-import subprocess
-import sys
-import tempfile
-import time
-import unittest
+import os, re, select, shutil, subprocess, sys, tempfile, time, unittest  # noqa: E401
 from ctypes import POINTER, byref, c_int, c_uint, c_ulong, c_ushort, c_void_p
 
 CLIENT_W, CLIENT_H, MENU_BAR_H = 489, 581, 19  # the menu bar under Fusion and DejaVu Sans
@@ -238,16 +229,13 @@ class Session:
         return shot
 
     # The recording. parec hands its data over late, never early, and the
-    # sink runs at a steady rate: the least delayed of the marks, moved along
-    # at that rate, places any moment in it.
+    # sink runs at a steady rate: the least delayed of the marks noted at each
+    # look, moved along at that rate, places any moment in it.
     def recorded(self):
         return os.path.getsize(self.raw)
 
-    def mark(self):
-        self.marks.append((time.monotonic(), self.recorded()))
-
     def offset_at(self, when):  # byte offset of what played at monotonic time when
-        self.mark()
+        self.marks.append((time.monotonic(), self.recorded()))
         return max(0, int(max(at + (when - t) * 2 * RATE for t, at in self.marks))) & ~1
 
     def samples(self, start, end=None):
@@ -291,7 +279,7 @@ class Game:  # one run of the binary in a fresh working directory, with its prog
         def window():
             if self.proc.poll() is not None:
                 raise AssertionError(f"the game exited with {self.proc.returncode} before "
-                                     f"showing its window:\n{self.output()}")
+                                     f"showing its window:\n{tail(self.log)}")
             return self.s.windows("--pid", str(self.proc.pid), "--name", "^Vasculon$")
         self.wid = wait_until(window, SLOW, "the game window", 0.1)[0]
         last = [None]
@@ -301,9 +289,6 @@ class Game:  # one run of the binary in a fresh working directory, with its prog
             return before == last[0] and reddish(self.shot().at(CLIENT_W // 2, CLIENT_H // 2))
         wait_until(settled, SLOW, "the window to settle on its backdrop", 0.2)
         return self
-
-    def output(self):
-        return tail(self.log)
 
     def write(self, progress):
         with open(self.file, "wb") as file:
@@ -353,9 +338,9 @@ class Game:  # one run of the binary in a fresh working directory, with its prog
 
     def choose(self, title, item):
         x, y, _, _ = self.s.geometry(self.wid)
-        tx, items = MENUS[title]
-        ix, iy = x + tx + 30, y + 29 + 22 * items.index(item)
-        self.s.click(x + tx, y + 9)
+        tx, items, k = *MENUS[title], self.scale
+        ix, iy = x + (tx + 30) * k, y + (29 + 22 * items.index(item)) * k
+        self.s.click(x + tx * k, y + 9 * k)
         wait_until(lambda: not reddish(self.s.grab(ix, iy, 1, 1).at(0, 0)), 10,
                    f"the {title} menu to cover the backdrop")
         self.s.click(ix, iy)
@@ -384,10 +369,7 @@ class GameTest(unittest.TestCase):  # one session per test class; launch() start
     @classmethod
     def setUpClass(cls):
         cls.x = Session(cls.screen, cls.sound)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.x.stop()
+        cls.addClassCleanup(cls.x.stop)
 
     def launch(self, progress=None, env=None, scale=1):
         game = Game(self.x, progress, env, scale)
@@ -397,7 +379,7 @@ class GameTest(unittest.TestCase):  # one session per test class; launch() start
 
     def ended_cleanly(self, game):
         if game.proc and game.proc.poll() not in (None, 0):
-            self.fail(f"the game exited with {game.proc.returncode}:\n{game.output()}")
+            self.fail(f"the game exited with {game.proc.returncode}:\n{tail(game.log)}")
 
 
 def main():  # python3 test_x.py /path/to/vasculon [unittest arguments]

@@ -1,13 +1,26 @@
-"""The later levels started from the menu: each shows its banner and its own
-hazards, seen and heard from outside while the test holds the germ still."""
+# Levels 4 to 9, the Final Level and the Ending Act started from the menu as
+# a player who reached them would: each shows its banner and its own hazards,
+# seen and heard from outside, the germ held still or moved as a player would.
 import math
 import time
 
 import harness
-from harness import DRIFTER_RED, WHITE, blobs, near, wait_until
+from harness import DRIFTER_RED, RATE, WHITE, blobs, near, wait_until
 
 PALE_BLUE, NUCLEUS, GREY, GREEN = (200, 200, 255), (245, 245, 245), (130, 130, 130), (0, 255, 0)
-AUDIBLE = 1000
+AUDIBLE, SILENT = 1000, 200
+# The heart beats from about 1.6 s into the act until the infection clip at
+# about 7.2 s: 20 beats 4 frames apart, every other one after a 70 ms pause
+# (timers keep their beat); a lost beat leaves a gap of 8 frames.
+BEATING_S, BEAT_GAP_S = 8.5, (0.1, 0.45)
+# The 8.00 s infection clip starts 71 frames before the last of the 42 steps
+# of the shake, the 1.46 s burst on that last step. The burst is over 1.5 s
+# later; QUIET_FROM..QUIET_TO absorbs a late or stuttering start, and an
+# uncut infection clip would still sound there (until 8.00 - 71 x 65 ms =
+# 3.38 s after the shake) unless slow frames ended it early.
+INFECTION_S, FRAMES_TO_LAST_SHAKE, SHAKE_STEPS = 8.00, 71, 42
+QUIET_FROM, QUIET_TO = 2.4, 3.0
+
 BANNER_W = {"Final Level": 62}  # in DejaVu Sans; "Level N" is 42 px wide
 
 
@@ -35,112 +48,136 @@ def grabber(shot):  # the grabber's 66 px nucleus at a side edge, as (side, y)
 class LevelsTest(harness.GameTest):
     sound = True
 
-    def play(self, progress, item, watch, hold=None, seconds=15, tries=6):
+    def play(self, progress, item, looks, hold=None, seconds=15, tries=6):
         # Starts item from the menu with the file at progress, holds the pointer
         # at hold (client; None: where the level puts it) and hands every shot
-        # to watch(game, shot, seen) until it says done. A death (shot None)
-        # that watch does not call done starts the level again.
+        # to looks(game, shot, seen), which names what it saw; done when all
+        # it names are seen. A death (shot None) that does not finish it
+        # starts the level again.
         game, deaths = self.launch(progress), []
         for _ in range(tries):
             game.choose("Start", item)
             wait_until(lambda: near(self.x.pointer(), game.start_point()), 10, "the start point")
             left, right = wait_until(game.text, 10, "the banner")
             self.assertLessEqual(abs(right - left - BANNER_W.get(item, 42)), 2, f"banner of {item}")
-            seen = {"at": time.monotonic()}
+            seen = {"at": time.monotonic(), "outer": game.outer()}
             self.x.move(*game.to_screen(*hold)) if hold else None
             while time.monotonic() < seen["at"] + seconds:
-                if game.boxes():
-                    if watch(game, None, seen):
-                        return game, seen
+                shot = None if game.boxes() else game.shot()
+                sightings = looks(game, shot, seen)
+                seen.update({name: seen.get(name) or there for name, there in sightings.items()})
+                if all(seen[name] for name in sightings):
+                    return game
+                if shot is None:
                     deaths.append(round(time.monotonic() - seen["at"], 1))
                     game.close_box(game.boxes()[0])
                     break
-                if watch(game, game.shot(), seen):
-                    return game, seen
             else:
                 self.fail(f"{item}: within {seconds} s saw only {seen}")
         self.fail(f"{item}: the germ died {deaths} s in, before the hazards were seen")
 
     def test_level_4_bursters_burst_into_fragments_with_their_sound(self):
-        def watch(game, shot, seen):
+        def looks(game, shot, seen):
             if shot is None:
-                return False
-            seen["drifters"] = seen.get("drifters") or len(shot.find(DRIFTER_RED)) > 100
-            for l, t, r, b in boxes_of(shot, PALE_BLUE, 102, 102):
-                seen["cell"] = seen.get("cell") or shot.at(l + 25, (t + b) // 2) == WHITE
+                return {"alive": False}
             fragments = boxes_of(shot, PALE_BLUE, 52, 52)
-            if fragments and "burst" not in seen:
-                seen["burst"] = time.monotonic()
-            seen["fragments"] = max(seen.get("fragments", 0), len(fragments))
-            if "burst" in seen and self.x.recorded() > self.x.offset_at(seen["burst"] + 0.5):
-                # The level's opening sting is over long before the first burst.
-                seen["heard"] = self.x.peak(self.x.offset_at(seen["burst"] - 0.3),
-                                            self.x.offset_at(seen["burst"] + 0.5)) > AUDIBLE
-                return seen["drifters"] and seen.get("cell") and seen["fragments"] >= 3 and seen["heard"]
-        self.play(5, "Level 4", watch, hold=(484, 40))
+            burst = seen.setdefault("burst", time.monotonic()) if fragments else seen.get("burst")
+            # The level's opening sting is over long before the first burst.
+            heard = burst and self.x.recorded() > self.x.offset_at(burst + 0.5) and self.x.peak(
+                self.x.offset_at(burst - 0.3), self.x.offset_at(burst + 0.5)) > AUDIBLE
+            return {"drifters": len(shot.find(DRIFTER_RED)) > 100, "several": len(fragments) >= 3,
+                    "cell": any(shot.at(l + 25, (t + b) // 2) == WHITE
+                                for l, t, r, b in boxes_of(shot, PALE_BLUE, 102, 102)),
+                    "heard": heard}
+        self.play(5, "Level 4", looks, hold=(484, 40))
 
     def test_level_5_chaser_hunts_down_a_germ_held_still(self):
-        def watch(game, shot, seen):
+        def looks(game, shot, seen):
             cell = shot and chaser(shot)
             if cell:
-                seen.setdefault("far", math.dist(cell, game.germ(seen.setdefault("outer", game.outer()))))
+                seen.setdefault("far", math.dist(cell, game.germ(seen["outer"])))
                 seen["near"] = math.dist(cell, game.germ(seen["outer"]))
-            return shot is None and seen.get("near", 99) < 50 and seen["far"] > 100
-        game, _ = self.play(6, "Level 5", watch, hold=(484, 40), seconds=25)
+            return {"killed": shot is None and seen.get("near", 99) < 50 and seen["far"] > 100}
+        game = self.play(6, "Level 5", looks, hold=(484, 40), seconds=25)
         self.assertEqual(game.progress(), bytes([6, 0, 0, 0]), "a death wrote the file")
 
     def test_level_7_grabber_reels_in_a_germ_held_still(self):
-        def watch(game, shot, seen):
-            outer = seen.setdefault("outer", game.outer())
+        def looks(game, shot, seen):
             last, now = seen.setdefault("last", self.x.pointer()), self.x.pointer()
             grab = shot and grabber(shot)
-            if not grab or now != self.x.pointer():
-                return False
+            if not grab or now != self.x.pointer():  # skip a shot taken during a pull
+                return {"pulled": False}
             side, y = grab
-            gx, gy = game.germ(outer)
+            gx, gy = game.germ(seen["outer"])
             if now != last:  # toward the anchor, 5 px a frame on each axis
                 dx, dy = now[0] - last[0], now[1] - last[1]
                 self.assertTrue(dx % 5 == dy % 5 == 0 and (dx > 0) == side, (dx, dy, grab))
                 self.assertTrue(abs(y - gy + 15) < 10 or dy * (y - gy + 15) >= 0, (dx, dy, grab))
                 seen["steps"], seen["last"] = seen.get("steps", 0) + 1, now
-            anchor = (464 if side else 25, y)
-            seen["line"] = seen.get("line") or all(
-                WHITE in [shot.at(int(x + dx), int(y + dy)) for dx in range(-3, 4) for dy in range(-3, 4)]
-                for f in (0.3, 0.5, 0.7) for x, y in [(anchor[0] + f * (gx - anchor[0]),
-                                                       anchor[1] + f * (gy - 15 - anchor[1]))])
-            return seen.get("steps", 0) >= 4 and seen["line"]
-        self.play(8, "Level 7", watch)
+            ax = 464 if side else 25
+            return {"pulled": seen.get("steps", 0) >= 4, "line": all(WHITE in [
+                shot.at(int(px + dx), int(py + dy)) for dx in range(-3, 4) for dy in range(-3, 4)]
+                for f in (0.3, 0.5, 0.7) for px, py in [(ax + f * (gx - ax), y + f * (gy - 15 - y))])}
+        self.play(8, "Level 7", looks)
 
     def test_level_9_syringes_slide_in_and_spray_across(self):
-        def watch(game, shot, seen):
+        def looks(game, shot, seen):
             if shot is None:
-                return False
+                return {"alive": False}
             bodies = [(l, t, r, b) for l, t, r, b in blobs(shot.find(GREY))
                       if l == 0 or r == harness.CLIENT_W]
-            for l, t, r, b in bodies:
-                seen.setdefault("entering", r - l)
-                seen["in"] = max(seen.get("in", 0), r - l)
-            # Out of both sprays' rows once both bodies show.
-            if len(bodies) == 2 and "dodged" not in seen:
-                seen["dodged"] = max(range(100, 560, 20), key=lambda y: min(abs(y - (t + b) / 2)
-                                                                        for _, t, _, b in bodies))
+            if len(bodies) == 2 and "dodged" not in seen:  # out of both sprays' rows
+                seen["dodged"] = max(range(100, 560, 20), key=lambda y: min(
+                    abs(y - (t + b) / 2) for _, t, _, b in bodies))
                 self.x.move(*game.to_screen(244, seen["dodged"]))
             dots = [x for x, _ in shot.find(GREEN)]
-            seen["spray"] = max(seen.get("spray", 0), dots and max(dots) - min(dots) or 0)
             # The tips stop 100 px in; the grey, 13 px short of them.
-            return seen.get("entering", 99) < 60 and seen.get("in", 0) >= 85 and seen["spray"] > 350
-        self.play(10, "Level 9", watch)
+            return {"entering": any(r - l < 60 for l, _, r, _ in bodies),
+                    "in": any(r - l >= 85 for l, _, r, _ in bodies),
+                    "across": bool(dots) and max(dots) - min(dots) > 350}
+        self.play(10, "Level 9", looks)
 
     def test_final_level_shows_every_family_within_15_s(self):
-        def watch(game, shot, seen):
-            if shot is None:
-                return False
-            for name, there in (("drifters", len(shot.find(DRIFTER_RED)) > 100),
-                                ("chaser", chaser(shot)), ("syringe", len(shot.find(GREY)) > 100),
-                                ("grabber", grabber(shot))):
-                seen[name] = seen.get(name) or bool(there)
-            return all(seen[name] for name in ("drifters", "chaser", "syringe", "grabber"))
-        self.play(11, "Final Level", watch, hold=(484, 40))
+        def looks(game, shot, seen):
+            return {"alive": False} if shot is None else {
+                "drifters": len(shot.find(DRIFTER_RED)) > 100, "chaser": chaser(shot),
+                "syringe": len(shot.find(GREY)) > 100, "grabber": grabber(shot)}
+        self.play(11, "Final Level", looks, hold=(484, 40))
+
+    def test_ending_act_beats_shakes_and_bursts_after_an_idle_silence(self):
+        game = self.launch(progress=12)
+        idle = self.x.recorded()
+        wait_until(lambda: self.x.recorded() > idle + RATE, 10, "half a second of idle")
+        self.assertLess(self.x.peak(idle), SILENT, "sound while idle")
+        origin, start = self.x.geometry(game.wid)[:2], self.x.recorded()
+        game.choose("Start", "Ending Act")
+        seen, moves = [origin], []
+
+        def shaken_and_recorded():
+            now, when = self.x.geometry(game.wid)[:2], time.monotonic()
+            self.x.offset_at(when)
+            if now != seen[-1]:
+                seen.append(now)
+                moves.append(when)
+            return moves and when > moves[-1] + QUIET_TO and self.x.recorded() >= \
+                self.x.offset_at(moves[-1] + QUIET_TO)
+        wait_until(shaken_and_recorded, 60, "the shaking and the burst to end", 0.02)
+        self.assertEqual(seen[-1], (origin[0] + 5, origin[1]), "not left 5 px right")
+
+        beats = self.x.onsets(start, start + int(BEATING_S * 2 * RATE))
+        gaps = [round(b - a, 3) for a, b in zip(beats, beats[1:])]
+        self.assertGreaterEqual(len(beats), 19, f"beats heard at {beats}")  # the 20th is cut off
+        self.assertTrue(all(BEAT_GAP_S[0] <= gap <= BEAT_GAP_S[1] for gap in gaps[:18]),
+                        f"a beat went missing or came late: gaps {gaps}")
+
+        at = self.x.offset_at
+        self.assertGreater(self.x.peak(at(moves[0]), at(moves[-1] - 0.3)), AUDIBLE,
+                           "no infection clip while the window shook")
+        frame_s = (moves[-1] - moves[0]) / SHAKE_STEPS
+        if INFECTION_S - FRAMES_TO_LAST_SHAKE * frame_s < QUIET_FROM + 0.25:
+            self.skipTest(f"frames of {frame_s * 1000:.0f} ms end the infection clip early anyway")
+        self.assertLess(self.x.peak(at(moves[-1] + QUIET_FROM), at(moves[-1] + QUIET_TO)), SILENT,
+                        "the infection clip still sounds after the burst")
 
 
 if __name__ == "__main__":
