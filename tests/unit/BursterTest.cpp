@@ -1,10 +1,9 @@
-// The burster's spawn, burst bands, fragment flight, drawing and group update.
+// The burster's burst bands, fragment flight and respawn, drawing and group
+// update. Its contact squares are in the contact table.
 #include <algorithm>
 #include <tuple>
 
 #include "tests/unit/GameFixture.h"
-
-using namespace game;
 
 namespace {
 
@@ -19,77 +18,57 @@ const BandCase kBands[] = {
     {548, 1, {0, 1}, 0, 1, 1}, {549, 0, {1, 2, 1}, 1, 0, 1},
 };
 
-TEST_F(BursterTest, EachBandGivesOneChanceAndTheBottomBandAlwaysBursts)
+TEST_F(BursterTest, EachBandGivesOneChanceAndTheBottomBandAlwaysBurstsWithASound)
 {
     for (const BandCase& c : kBands) {
-        m_platform.m_sounds.clear();
         m_platform.m_nSeconds = static_cast<int>(c.choices.size());
         m_platform.m_randQueue = c.choices;
         CBurster b;
         b.m_bFirstChance = c.bFirst;
         b.m_rcBox.bottom = c.nBottom;
         b.CheckBurst(m_dlg.m_rcClient, m_platform);
-        EXPECT_EQ(std::make_tuple(b.m_bBurst, b.m_bFirstChance, b.m_bSecondChance, m_platform.SoundIds()),
-                  std::make_tuple(c.bBurst, c.bFirstAfter, c.bSecondAfter, std::vector<int>(c.bBurst, 142)))
-            << c.nBottom;
+        EXPECT_EQ(std::make_tuple(b.m_bBurst, b.m_bFirstChance, b.m_bSecondChance),
+                  std::make_tuple(c.bBurst, c.bFirstAfter, c.bSecondAfter)) << c.nBottom;
     }
+    EXPECT_EQ(m_platform.SoundIds(), std::vector<int>(4, ids::kSoundBurst));
 }
 
-TEST_F(BursterTest, FragmentsFlyOutwardAndTheCellRespawnsOnlyWhenAllEightAreOut)
+// Running: only released cells, drawn where they stood; a cell that bursts
+// stays released. Closing: burst cells are visited and retire; their fragments
+// fly on, deadly, and a cell whose eight are all out is whole again above the
+// area, at second 0 100 pixels right of where it was.
+TEST_F(BursterTest, RunningVisitsReleasedCellsAndClosingFliesBurstOnesOutForGood)
 {
-    CBurster b;
-    b.m_bBurst = 1;
-    b.m_bFirstChance = b.m_bSecondChance = 0;
-    b.m_rcBox = Rect{204, 156, 304, 256};
-    b.StartBurst();  // all at (229, 181): "down" stands on the bottom edge, 581, after 20 steps
-    m_platform.m_nSeconds = 2;
-    m_platform.m_randQueue = {7, 489 + 120};  // the respawn keeps the last draw
+    m_platform.m_nSeconds = 0;
+    CBurster* pWave = m_dlg.m_pSecondWave = new CBurster[m_dlg.m_nSecondWaveCount = 2];
+    pWave[0].m_rcBox = Rect{100, 443, 200, 543};  // bursts in the bottom band at its first fall
+    pWave[1].m_rcBox = Rect{204, 156, 304, 256};  // burst but not released: it waits
+    pWave[0].m_bActive = pWave[1].m_bBurst = 1;
+    pWave[1].m_bFirstChance = pWave[1].m_bSecondChance = 0;
+    pWave[1].StartBurst();  // all at (229, 181): "down" stands on the bottom edge, 581, after 20 steps
+    PlaceGermAt(Point{240, 190});  // on the waiting fragments
+    RecordingDrawingContext dc;
+    EXPECT_EQ(m_dlg.UpdateSecondWave(dc, 1), 1);
+    const std::vector<DrawnShape>& s = dc.m_shapes;  // an outlined disc, then the seam in two shades
+    const Rgb pale{200, 200, 255};
+    EXPECT_EQ(std::tuple(pWave[0].m_bActive, s.at(0).rc, s[0].rgbPen, s.at(1).rc, s[1].rgbPen, s.at(2).rc, s[2].rgbPen),
+              std::tuple(1, Rect{100, 443, 200, 543}, pale, Rect{148, 443, 148, 543}, pale, Rect{151, 443, 151, 543},
+                         Rgb{166, 166, 255}));
+    PlaceGermAt(Point{480, 570});
     const Point moved[8] = {{229, 161}, {249, 161}, {249, 181}, {249, 201},
                             {229, 201}, {209, 201}, {209, 181}, {209, 161}};
     for (int i = 1; i <= 21; ++i) {
-        EXPECT_EQ(b.m_bBurst, 1);
-        b.Step(m_dlg.m_rcClient, 10, m_platform);
-        EXPECT_TRUE(i > 1 || std::equal(moved, moved + 8, b.m_ptFragment));
+        EXPECT_EQ(pWave[1].m_bBurst, 1);
+        ASSERT_EQ(m_dlg.UpdateSecondWave(dc, 0), 1);
+        EXPECT_TRUE(i > 1 || std::equal(moved, moved + 8, pWave[1].m_ptFragment));
     }
-    EXPECT_EQ(std::make_tuple(b.m_bBurst, b.m_bFirstChance, b.m_bSecondChance, b.m_bActive, b.m_rcBox),
-              std::make_tuple(0, 1, 1, 0, Rect{120, -100, 220, 0}));
-    m_platform.m_nSeconds = 0;  // no draw: 100 pixels further right
-    b.Spawn(m_dlg.m_rcClient, m_platform);
-    EXPECT_EQ(b.m_rcBox, (Rect{220, -100, 320, 0}));
-}
-
-// Running: only released cells, drawn where they stood; a burst cell stays
-// released. Closing: a cell retires in its burst frame, yet its fragments
-// are still visited and deadly.
-TEST_F(BursterTest, RunningVisitsReleasedCellsAndClosingRetiresBurstOnesThatStillKill)
-{
-    m_dlg.m_nState = kStateLevel1 + 3;
-    CBurster* pWave = m_dlg.m_pSecondWave = new CBurster[m_dlg.m_nSecondWaveCount = 3];
-    pWave[0].m_rcBox = Rect{100, 443, 200, 543};  // bursts in the bottom band at the first fall
-    pWave[1].m_rcBox = Rect{300, 433, 400, 533};  // and this one at the second
-    pWave[0].m_bActive = pWave[1].m_bActive = pWave[2].m_bBurst = 1;  // [2] waits, its fragments on the germ
-    PlaceGermAt(Point{10, 10});
-    RecordingDrawingContext dc;
-    EXPECT_EQ(m_dlg.UpdateSecondWave(dc, 1), 1);
-    const Rgb pale{200, 200, 255}, white{255, 255, 255};
-    auto look = [&](std::size_t i) {
-        const DrawnShape& d = dc.m_shapes[i];
-        return std::make_tuple(d.rc, d.nPenWidth, d.rgbPen, d.rgbBrush);
-    };
-    ASSERT_EQ(dc.m_shapes.size(), 6u);
-    EXPECT_EQ(look(0), std::make_tuple(Rect{100, 443, 200, 543}, 3, pale, white));
-    EXPECT_EQ(look(1), std::make_tuple(Rect{148, 443, 148, 543}, 3, pale, white));
-    EXPECT_EQ(look(2), std::make_tuple(Rect{151, 443, 151, 543}, 3, Rgb{166, 166, 255}, white));
-    EXPECT_EQ(std::make_pair(pWave[0].m_bBurst, pWave[0].m_bActive), std::make_pair(1, 1));
-    PlaceGermAt(Point{480, 10});
-    EXPECT_EQ(m_dlg.UpdateSecondWave(dc, 0), 1);
-    EXPECT_EQ(std::make_pair(pWave[1].m_bBurst, pWave[1].m_bActive), std::make_pair(1, 0));
-    dc.m_shapes.clear();
-    PlaceGermAt(Point{350, 500});
+    const CBurster& w = pWave[1];
+    EXPECT_EQ(std::tuple(pWave[0].m_bActive, w.m_bActive, w.m_bBurst, w.m_bFirstChance, w.m_bSecondChance, w.m_rcBox),
+              std::tuple(0, 0, 0, 1, 1, Rect{304, -100, 404, 0}));
+    PlaceGermAt(Point{150, 80});  // in the first cell's "up" fragment, 21 steps out
     EXPECT_EQ(m_dlg.UpdateSecondWave(dc, 0), 0);
-    ASSERT_EQ(dc.m_shapes.size(), 16u);
-    const auto disc = std::make_tuple(Rect{325, 478, 375, 528}, 3, pale, white);  // all eight in the middle
-    for (std::size_t i = 8; i < 16; ++i) EXPECT_EQ(look(i), disc);
+    // The frame's last eight shapes: that cell's fragments, "up" first.
+    EXPECT_EQ(std::pair(s.at(s.size() - 8).rc, s.back().rgbPen), std::pair(Rect{125, 58, 175, 108}, pale));
 }
 
 }  // namespace
