@@ -19,14 +19,34 @@ inline Rect BoundsOf(const QImage& image, Rgb rgb)
     for (int nY = 0; nY < image.height(); ++nY) {
         for (int nX = 0; nX < image.width(); ++nX) {
             if (PixelAt(image, nX, nY) == rgb) {
-                rc.left = std::min(rc.left, nX);
-                rc.top = std::min(rc.top, nY);
-                rc.right = std::max(rc.right, nX + 1);
-                rc.bottom = std::max(rc.bottom, nY + 1);
+                rc = Rect{std::min(rc.left, nX), std::min(rc.top, nY), std::max(rc.right, nX + 1),
+                          std::max(rc.bottom, nY + 1)};
             }
         }
     }
     return rc;
+}
+
+// The share of sampled pixels of rc (those on the image) that show the
+// bitmap stretched to rc: each equal to a source pixel within one of where
+// the stretch maps it, which allows for rounding.
+inline double StretchedShare(const QImage& image, const Rect& rc, const QImage& bitmap)
+{
+    int nSamples = 0, nMatches = 0;
+    for (int nY = std::max(rc.top, 0); nY < std::min(rc.bottom, image.height()); nY += 7) {
+        for (int nX = std::max(rc.left, 0); nX < std::min(rc.right, image.width()); nX += 5) {
+            const int nSx = (2 * (nX - rc.left) + 1) * bitmap.width() / (2 * rc.Width());
+            const int nSy = (2 * (nY - rc.top) + 1) * bitmap.height() / (2 * rc.Height());
+            bool bMatch = false;
+            for (int nDy = -1; nDy <= 1; ++nDy)
+                for (int nDx = -1; nDx <= 1; ++nDx)
+                    bMatch = bMatch || (bitmap.valid(nSx + nDx, nSy + nDy)
+                                        && PixelAt(bitmap, nSx + nDx, nSy + nDy) == PixelAt(image, nX, nY));
+            ++nSamples;
+            nMatches += bMatch;
+        }
+    }
+    return nSamples ? double(nMatches) / nSamples : 0.0;
 }
 
 inline std::ostream& operator<<(std::ostream& os, const Rgb& rgb)
