@@ -8,13 +8,13 @@ namespace {
 
 class SyringeTest : public GameFixture {};
 
-// One syringe through three cycles: from the right wall in a 480-wide client,
-// then from its respawn places in a 300-wide one. The spray's front edge stops
+// One syringe through three cycles: from the right wall of the 489-wide
+// client, then from its respawn places in a 300-wide one. The spray's front edge stops
 // at its first step past the far edge, the trailing one on it; the respawn
 // draws height then side, twice at second 2, keeping the last.
 struct CycleCase { int nClientRight; Rect rcStart, rcEnd; Point ptRespawn; };
 const CycleCase kCycles[] = {
-    {480, {435, 170, 450, 185}, {-15, 170, 165, 185}, {0, 90}},
+    {489, {444, 170, 459, 185}, {-6, 170, 174, 185}, {0, 90}},
     {300, {30, 105, 45, 120}, {300, 105, 315, 120}, {300, 100}},
     {300, {255, 70, 270, 85}, {-15, 70, 0, 85}, {0, 50}},
 };
@@ -22,11 +22,9 @@ const CycleCase kCycles[] = {
 TEST_F(SyringeTest, ACycleSlidesInSpraysTrailsOffWithdrawsAndRespawns)
 {
     CSyringe& s = *(m_dlg.m_pSyringes = new CSyringe[m_dlg.m_nSyringeCount = 1]);
-    s.m_nSide = 1;
-    s.m_ptBody[0] = Point{480, 200};
-    s.PlaceBody();
     m_platform.m_nSeconds = 2;
-    m_platform.m_randQueue = {5, 0, 90, 0, 5, 0, 581 + 100, 1, 5, 1, 50, 0};
+    m_platform.m_randQueue = {5, 1, 200, 1, 5, 0, 90, 0, 5, 0, 581 + 100, 1, 5, 1, 50, 0};
+    s.Spawn(m_dlg);  // the tip at (489, 200)
     auto advance = [&](int nCalls) { while (nCalls-- > 0) s.Advance(m_dlg); };
     for (const CycleCase& c : kCycles) {
         m_dlg.m_rcClient.right = c.nClientRight;
