@@ -149,7 +149,7 @@ void GameWindow::OnTick(int nId)
     QMetaObject::invokeMethod(
         this,
         [this, nId] {
-            m_rcOuterDevice.reset();  // read afresh once a frame at most
+            m_ptCursor.reset();
             m_dlg.OnTimer(nId);
         },
         Qt::QueuedConnection);
@@ -192,20 +192,26 @@ QPoint GameWindow::ToGamePixels(QPoint ptDevice) const
     return ptOrigin + QPoint(scaled(ptFromOrigin.x()), scaled(ptFromOrigin.y()));
 }
 
+// Read from the server once a frame: every hazard's contact test asks, and
+// each answer is a round trip to the X server, which a busy machine makes
+// slow enough to delay the frame. A move by the game is where it put it.
 bool GameWindow::GetCursorPos(Point& pt)
 {
-    QPoint ptCursor = QCursor::pos();
-    if (IsScaled()) {
-        if (const std::optional<QPoint> ptDevice = screen_pixels::Pointer())
-            ptCursor = ToGamePixels(*ptDevice);
+    if (!m_ptCursor) {
+        m_ptCursor = QCursor::pos();
+        if (IsScaled()) {
+            if (const std::optional<QPoint> ptDevice = screen_pixels::Pointer())
+                m_ptCursor = ToGamePixels(*ptDevice);
+        }
     }
-    pt = Point{ptCursor.x(), ptCursor.y()};
+    pt = Point{m_ptCursor->x(), m_ptCursor->y()};
     return true;
 }
 
 void GameWindow::SetCursorPos(Point pt)
 {
     QCursor::setPos(pt.x, pt.y);
+    m_ptCursor = QPoint(pt.x, pt.y);
 }
 
 void GameWindow::SetGermCursor(bool bGerm)
@@ -224,8 +230,11 @@ Rect GameWindow::GetClientRect()
 
 Rect GameWindow::GetWindowRect()
 {
-    if (IsScaled() && !m_rcOuterDevice)
+    // Asked again only when Qt has seen the window move.
+    if (IsScaled() && (!m_rcOuterDevice || m_rcOuterSeen != frameGeometry())) {
         m_rcOuterDevice = screen_pixels::OuterFrame(windowHandle());
+        m_rcOuterSeen = frameGeometry();
+    }
     if (IsScaled() && m_rcOuterDevice) {
         const QRect& rc = *m_rcOuterDevice;
         const QPoint ptTopLeft = ToGamePixels(rc.topLeft());
@@ -252,8 +261,10 @@ void GameWindow::MoveWindow(Point ptTopLeft)
     const Rect rc = GetWindowRect();
     const QPoint ptStep(ptTopLeft.x - rc.left, ptTopLeft.y - rc.top);
     move(pos() + ptStep);
-    if (m_rcOuterDevice)
+    if (m_rcOuterDevice) {
         m_rcOuterDevice->translate((QPointF(ptStep) * devicePixelRatioF()).toPoint());
+        m_rcOuterSeen = frameGeometry();
+    }
 }
 
 void GameWindow::EnableMenuItem(int nCommandId, bool bEnabled)

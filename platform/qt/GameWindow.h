@@ -75,8 +75,12 @@ private:
     QCursor m_curGerm;
     bool m_bGermCursor = false;
     bool m_bCentredInFrame = false;  // once the decorations' size is known
-    // Scaled: the outer frame in device pixels, as the server last told it.
+    // The pointer as read this frame (see GetCursorPos).
+    std::optional<QPoint> m_ptCursor;
+    // Scaled: the outer frame in device pixels, as the server last told it,
+    // and Qt's own rectangle of the window then.
     std::optional<QRect> m_rcOuterDevice;
+    QRect m_rcOuterSeen;
     FrameView* m_pView = nullptr;
     CGermDlg m_dlg;
 };
