@@ -30,6 +30,15 @@ def wait_until(condition, timeout, what, interval=0.03):
     return value
 
 
+def wait_still(read, what):  # until read() gives one truthy value twice running
+    last = [None]
+
+    def same():
+        before, last[0] = last[0], read()
+        return before == last[0] and last[0]
+    return wait_until(same, SLOW, what, 0.2)
+
+
 def stop(proc):
     if proc.poll() is None:
         proc.terminate()
@@ -114,41 +123,63 @@ class Session:
         if not sound:  # a sure silence, with no server spawned behind our back
             self.env["PULSE_SERVER"] = "unix:" + os.path.join(self.tmp, "none")
         try:
-            read_fd, write_fd = os.pipe()
-            self.procs.append(subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % screen,
-                 "-nolisten", "tcp"], pass_fds=(write_fd,), stderr=subprocess.DEVNULL))
-            os.close(write_fd)
-            with os.fdopen(read_fd) as pipe:  # the number comes once the server is ready
-                self.env["DISPLAY"] = ":" + wait_until(
-                    lambda: select.select([pipe], [], [], SLOW)[0] and pipe.readline().strip(),
-                    SLOW, "Xvfb's display")
-            self.spawn(["openbox", "--sm-disable"], lambda: "window id" in self.run(
-                "xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False))
+            for attempt in range(3):  # a display can be lost to a server started at the same time
+                try:
+                    self._start_x(screen)
+                    break
+                except AssertionError:
+                    for proc in self.procs:
+                        stop(proc)
+                    self.procs.clear()
+                    if attempt == 2:
+                        raise
             if sound:
-                self.pulse = self.spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-                                         "--load=module-native-protocol-unix",
-                                         "--load=module-null-sink sink_name=vnull norewinds=1"],
-                                        lambda: os.path.exists(f"{runtime}/pulse/native"))
-                self.raw = os.path.join(self.tmp, "capture.raw")
-                with open(self.raw, "wb") as raw:  # the monitor yields silence from the start
-                    self.spawn(["parec", "-d", "vnull.monitor", "--raw", "--format=s16le",
-                                f"--rate={RATE}", "--channels=1"],
-                               lambda: self.recorded() > RATE // 10, stdout=raw)
+                self.listen()
             self._open_display()
         except BaseException:
             self.stop()
             raise
+
+    def _start_x(self, screen):
+        read_fd, write_fd = os.pipe()
+        with open(self.tmp + "/Xvfb.log", "ab") as log:
+            self.procs.append(subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0",
+                                                "%dx%dx24" % screen, "-nolisten", "tcp"],
+                                               pass_fds=(write_fd,), stderr=log))
+        os.close(write_fd)
+        with os.fdopen(read_fd) as pipe:  # the number comes once the server is ready
+            number = select.select([pipe], [], [], SLOW)[0] and pipe.readline().strip()
+        if not number:
+            raise AssertionError(f"Xvfb gave no display:\n{tail(self.tmp + '/Xvfb.log')}")
+        self.env["DISPLAY"] = ":" + number
+        self.spawn(["openbox", "--sm-disable"], lambda: "window id" in self.run(
+            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False))
+
+    def listen(self):  # PulseAudio with a null sink, whose monitor parec records
+        socket, self.raw, self.marks = self.env["XDG_RUNTIME_DIR"] + "/pulse/native", self.tmp + "/raw", []
+        self.pulse = self.spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                                 "--load=module-native-protocol-unix",
+                                 "--load=module-null-sink sink_name=vnull norewinds=1"],
+                                lambda: os.path.exists(socket))
+        with open(self.raw, "ab") as raw:  # the monitor yields silence from the start
+            start = raw.tell()
+            self.spawn(["parec", "-d", "vnull.monitor", "--raw", "--format=s16le", f"--rate={RATE}",
+                        "--channels=1"], lambda: self.recorded() > start + RATE // 10, stdout=raw)
 
     def spawn(self, args, ready, stdout=None):
         log = os.path.join(self.tmp, args[0] + ".log")
         with open(log, "wb") as out:
             proc = subprocess.Popen(args, env=self.env, stdout=stdout or out, stderr=out)
         self.procs.append(proc)
+
+        def up():
+            if proc.poll() is not None:
+                raise AssertionError(f"{args[0]} exited with {proc.returncode}")
+            return ready()
         try:
-            wait_until(lambda: proc.poll() is None and ready(), SLOW, args[0], 0.1)
+            wait_until(up, SLOW, args[0], 0.1)
         except AssertionError as error:
-            raise AssertionError(f"{error} (exit {proc.poll()}); it said:\n{tail(log)}") from None
+            raise AssertionError(f"{error}; it said:\n{tail(log)}") from None
         return proc
 
     def _open_display(self):
@@ -282,12 +313,8 @@ class Game:  # one run of the binary in a fresh working directory, with its prog
                                      f"showing its window:\n{tail(self.log)}")
             return self.s.windows("--pid", str(self.proc.pid), "--name", "^Vasculon$")
         self.wid = wait_until(window, SLOW, "the game window", 0.1)[0]
-        last = [None]
-
-        def settled():  # standing still, with its backdrop painted
-            before, last[0] = last[0], self.s.geometry(self.wid)
-            return before == last[0] and reddish(self.shot().at(CLIENT_W // 2, CLIENT_H // 2))
-        wait_until(settled, SLOW, "the window to settle on its backdrop", 0.2)
+        wait_still(lambda: reddish(self.shot().at(CLIENT_W // 2, CLIENT_H // 2))
+                   and self.s.geometry(self.wid), "the window to settle on its backdrop")
         return self
 
     def write(self, progress):

@@ -13,17 +13,12 @@ class HiDpiTest(harness.GameTest):
         game.choose("Start", "New Game")
         wait_until(lambda: near(self.x.pointer(), game.start_point()), 10, "the start point")
         left, top, right, bottom = game.outer()
-        last = [None]
-
-        def still():
-            before, last[0] = last[0], self.x.pointer()
-            return before == last[0]
         # The window's outermost pixel on each side is a wall.
         for edge in (((left + right) // 2, top), ((left + right) // 2, bottom - 1),
                      (left, (top + bottom) // 2), (right - 1, (top + bottom) // 2)):
             self.x.move(*edge)
             wait_until(lambda: not near(self.x.pointer(), edge, 100), 5, f"a push from {edge}")
-            wait_until(still, 10, "the push to end", 0.2)
+            harness.wait_still(self.x.pointer, "the push to end")
 
         def mixed_blocks():  # 2 x 2 blocks of a drifter that are not one colour
             shot = game.shot()

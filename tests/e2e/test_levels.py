@@ -144,6 +144,19 @@ class LevelsTest(harness.GameTest):
                 "syringe": len(shot.find(GREY)) > 100, "grabber": grabber(shot)}
         self.play(11, "Final Level", looks, hold=(484, 40))
 
+    def test_audio_server_gone_mid_level_leaves_one_line_and_the_game_playing(self):
+        game = self.launch(progress=5)
+        game.choose("Start", "Level 4")
+        wait_until(game.text, 10, "the banner")
+        harness.stop(self.x.pulse)
+        try:  # a death, with its sound to play
+            game.close_box(game.new_boxes("a death at the walls", outside=True)[0])
+            game.choose("Start", "Level 4")
+            wait_until(game.text, 10, "the banner of a level started after that")
+        finally:
+            self.x.listen()
+        self.assertEqual(len(harness.tail(game.log).splitlines()), 1, harness.tail(game.log))
+
     def test_ending_act_beats_shakes_and_bursts_after_an_idle_silence(self):
         game = self.launch(progress=12)
         idle = self.x.recorded()
