@@ -2,6 +2,7 @@
 
 #include <QAudioDevice>
 #include <QAudioSink>
+#include <QCoreApplication>
 #include <QMediaDevices>
 #include <cstdio>
 
@@ -28,8 +29,9 @@ SoundPlayer::SoundPlayer()
 
 SoundPlayer::~SoundPlayer()
 {
-    if (m_pSink)
-        m_pSink->stop();
+    // The retired sinks go now: the audio engine is torn down after us.
+    RetireSink();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     qInstallMessageHandler(m_previousHandler);
     s_pPlayer = nullptr;
 }
@@ -51,10 +53,11 @@ void SoundPlayer::PlaySound(int nSoundId)
     const Clip* pClip = FindClip(nSoundId);
     if (!pClip)
         return;
-    // Each sound gets a sink of its own and the old one goes first, which
-    // cuts off the clip playing. Stopping and restarting one sink instead
-    // loses most of a quick run of sounds (the heartbeats) on PulseAudio.
-    m_pSink.reset();
+    // Each sound gets a sink of its own and the old one is stopped first,
+    // which cuts off the clip playing. Stopping and restarting one sink
+    // instead loses most of a quick run of sounds (the heartbeats) on
+    // PulseAudio.
+    RetireSink();
     if (!StartSink(pClip->format))
         return;
     auto pBuffer = std::make_unique<QBuffer>();
@@ -90,6 +93,20 @@ const SoundPlayer::Clip* SoundPlayer::FindClip(int nSoundId)
     clip.pcm = QByteArray(reinterpret_cast<const char*>(wave->samples.data()),
                           qsizetype(wave->samples.size() * sizeof(std::int16_t)));
     return &m_mapClips.emplace(nSoundId, std::move(clip)).first->second;
+}
+
+// Destroying a sink that is still playing can abort inside PulseAudio: its
+// destructor runs queued events that write to the stream it has just closed.
+// So it is stopped now and deleted later by the event loop, with its buffer.
+void SoundPlayer::RetireSink()
+{
+    if (!m_pSink)
+        return;
+    m_pSink->stop();
+    QAudioSink* pSink = m_pSink.release();
+    if (m_pBuffer)
+        m_pBuffer.release()->setParent(pSink);
+    pSink->deleteLater();
 }
 
 bool SoundPlayer::StartSink(const QAudioFormat& format)

@@ -31,6 +31,7 @@ private:
 
     const Clip* FindClip(int nSoundId);
     bool StartSink(const QAudioFormat& format);
+    void RetireSink();
     void ReportSilence(const char* pszWhy);
     const char* LostOr(const char* pszNeverOpened) const;
     static void FilterMessage(QtMsgType type, const QMessageLogContext& context, const QString& str);
