@@ -1,57 +1,41 @@
 # The real game on a private Xvfb with openbox and, for tests that listen, a
-# PulseAudio null sink whose monitor is recorded; driven from outside.
+# PulseAudio null sink whose monitor parec records; driven from outside.
 #
-# Every process started here is a child of the test, ended by its own PID and
-# reaped. Waits poll a condition against a generous deadline: these machines
-# are shared and noisy. Positions are client-relative (the play area's
-# top-left, below the menu bar) unless a name says screen.
+# Each test gets its own servers. Every process started here is a child of
+# the test, ended by its own PID and reaped. Waits poll a condition against a
+# generous deadline: these machines are shared and noisy. Positions are
+# client-relative (the play area's top-left, below the menu bar) unless a
+# name says screen.
 import ctypes.util
-import os, re, select, shutil, subprocess, sys, tempfile, time, unittest  # noqa: E401
+import os, re, subprocess, sys, tempfile, time, unittest  # noqa: E401
 from ctypes import POINTER, byref, c_int, c_uint, c_ulong, c_ushort, c_void_p
+from pathlib import Path
 
-CLIENT_W, CLIENT_H, MENU_BAR_H = 489, 581, 19  # the menu bar under Fusion and DejaVu Sans
-SLOW = 60  # start-ups take this long only on a swamped machine
+W, H, BAR = 489, 581, 19  # the play area; the menu bar under Fusion and DejaVu Sans
 RATE = 22050  # the recording: mono, 16-bit
-WHITE, BLACK, DRIFTER_RED = (255, 255, 255), (0, 0, 0), (250, 0, 0)
-# Menu titles' x on the menu bar, and their items: 22 px apart from y = 29,
-# their text 30 px right of the title.
-MENUS = {"Start": (22, ["New Game"] + [f"Level {n}" for n in range(2, 10)]
-                   + ["Final Level", "Ending Act"]),
+WHITE, BLACK, RED = (255, 255, 255), (0, 0, 0), (250, 0, 0)
+# Menu titles' x on the menu bar and their items: 22 px apart from y = 29, 30 px right of the title.
+MENUS = {"Start": (22, ["New Game"] + [f"Level {n}" for n in range(2, 10)] + ["Final Level", "Ending Act"]),
          "Help": (67, ["Instructions", "About Vasculon"])}
-BINARY = ""
+BINARY = os.path.abspath(sys.argv.pop(1))  # python3 test_x.py /path/to/vasculon [unittest arguments]
 
 
-def wait_until(condition, timeout, what, interval=0.03):
+def wait_until(condition, what, timeout=30, interval=0.05):
     deadline = time.monotonic() + timeout
     while not (value := condition()):
         if time.monotonic() > deadline:
-            raise AssertionError(f"timed out after {timeout:g} s waiting for {what}")
+            raise AssertionError(f"timed out after {timeout} s waiting for {what}")
         time.sleep(interval)
     return value
 
 
 def wait_still(read, what):  # until read() gives one truthy value twice running
-    last = [None]
-
-    def same():
-        before, last[0] = last[0], read()
-        return before == last[0] and last[0]
-    return wait_until(same, SLOW, what, 0.2)
-
-
-def stop(proc):
-    if proc.poll() is None:
-        proc.terminate()
-        try:
-            proc.wait(5)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            proc.wait()
+    seen = [None]  # the last value, then the new one
+    return wait_until(lambda: seen.append(read()) or seen.pop(0) == seen[0] and seen[0], what, interval=0.2)
 
 
 def tail(path):
-    with open(path, "rb") as file:
-        return file.read()[-3000:].decode(errors="replace")
+    return Path(path).read_bytes()[-3000:].decode(errors="replace")
 
 
 def reddish(rgb):  # the backdrop's reds: no green, no blue
@@ -62,202 +46,181 @@ def near(a, b, tolerance=2):
     return max(abs(p - q) for p, q in zip(a, b)) <= tolerance
 
 
-def blobs(points, gap=2):
-    # (left, top, right, bottom) of each group of points within gap px of one another
-    rest, found = set(points), []
+def blobs(points, gap=2):  # (left, top, right, bottom) of each group of points within gap px
+    rest, found, around = set(points), [], [(dx, dy) for dx in range(-gap, gap + 1) for dy in range(-gap, gap + 1)]
     while rest:
-        todo, group = [rest.pop()], []
-        while todo:
-            x, y = todo.pop()
-            group.append((x, y))
-            for p in [(x + dx, y + dy) for dx in range(-gap, gap + 1) for dy in range(-gap, gap + 1)]:
-                if p in rest:
-                    rest.remove(p)
-                    todo.append(p)
+        todo = group = [rest.pop()]
+        for x, y in todo:  # grows as it goes
+            new = {(x + dx, y + dy) for dx, dy in around} & rest
+            rest -= new
+            todo += new
         xs, ys = zip(*group)
         found.append((min(xs), min(ys), max(xs) + 1, max(ys) + 1))
     return found
 
 
 class Shot:  # a screen rectangle's pixels (X's 32-bit BGRX), from its top-left
-    def __init__(self, data, stride, width):
-        self.data, self.stride, self.width = data, stride, width
+    def __init__(self, data, width):
+        self.data, self.stride = data, 4 * width
 
     def at(self, x, y):
-        i = y * self.stride + 4 * x
-        return self.data[i + 2], self.data[i + 1], self.data[i]
+        return tuple(self.data[y * self.stride + 4 * x:][:3][::-1])
 
     def find(self, rgb):  # every pixel of exactly this colour
-        pattern, found, i = bytes(reversed(rgb)), [], -1
-        while (i := self.data.find(pattern, i + 1)) >= 0:
-            y, x4 = divmod(i, self.stride)
-            if x4 % 4 == 0 and x4 < 4 * self.width:
-                found.append((x4 // 4, y))
-        return found
-
-
-class _Image(ctypes.Structure):  # XImage up to bytes_per_line
-    _fields_ = [(f, c_int) for f in "w h xoffset format".split()] + [("data", c_void_p)] + [
-        (f, c_int) for f in "order unit bit_order pad depth bytes_per_line".split()]
+        return [(i % self.stride // 4, i // self.stride) for i in (m.start() for m in re.finditer(
+            b"(?=%s)" % re.escape(bytes(rgb[::-1])), self.data)) if i % 4 == 0]
 
 
 class _Cursor(ctypes.Structure):  # XFixesCursorImage up to its pixels
-    _fields_ = [(f, ctypes.c_short) for f in "xy"] + [(f, c_ushort) for f in "w h xhot yhot".split()] + [
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short)] + [(f, c_ushort) for f in ("w", "h", "xhot", "yhot")] + [
         ("serial", c_ulong), ("pixels", POINTER(c_ulong))]
 
 
-_IGNORE_X_ERRORS = ctypes.CFUNCTYPE(c_int, c_void_p, c_void_p)(lambda display, error: 0)
+X, XFIXES = ctypes.CDLL(ctypes.util.find_library("X11")), ctypes.CDLL(ctypes.util.find_library("Xfixes"))
+X.XOpenDisplay.restype, X.XDefaultRootWindow.restype = c_void_p, c_ulong
+X.XGetImage.restype = POINTER(c_void_p)  # an XImage: four ints, then its data
+X.XGetImage.argtypes = [c_void_p, c_ulong, c_int, c_int, c_uint, c_uint, c_ulong, c_int]
+XFIXES.XFixesGetCursorImage.restype = POINTER(_Cursor)
+IGNORE_X_ERRORS = ctypes.CFUNCTYPE(c_int, c_void_p, c_void_p)(lambda display, error: 0)
+X.XSetErrorHandler(IGNORE_X_ERRORS)  # a failed call returns nothing instead of ending the test
 
 
-class Session:
-    # Xvfb on a free display, openbox, and with sound=True PulseAudio's null
-    # sink recorded by parec; one private runtime dir, shared with the game.
-    def __init__(self, screen=(1920, 1080), sound=False):
-        self.tmp = tempfile.mkdtemp(prefix="vasculon-e2e-")
-        self.procs, self.marks, self.dpy = [], [], None
-        runtime = os.path.join(self.tmp, "run")
-        os.mkdir(runtime, 0o700)
-        self.env = {k: v for k, v in os.environ.items()
-                    if not k.startswith(("QT_", "WAYLAND", "PULSE", "XAUTH"))}
-        self.env.update(XDG_RUNTIME_DIR=runtime, HOME=self.tmp, LC_ALL="C.UTF-8")
-        if not sound:  # a sure silence, with no server spawned behind our back
-            self.env["PULSE_SERVER"] = "unix:" + os.path.join(self.tmp, "none")
-        try:
-            for attempt in range(3):  # a display can be lost to a server started at the same time
-                try:
-                    self._start_x(screen)
-                    break
-                except AssertionError:
-                    for proc in self.procs:
-                        stop(proc)
-                    self.procs.clear()
-                    if attempt == 2:
-                        raise
-            if sound:
-                self.listen()
-            self._open_display()
-        except BaseException:
-            self.stop()
-            raise
+class Case(unittest.TestCase):
+    screen, sound = "1920x1080", False
 
-    def _start_x(self, screen):
-        read_fd, write_fd = os.pipe()
-        with open(self.tmp + "/Xvfb.log", "ab") as log:
-            self.procs.append(subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0",
-                                                "%dx%dx24" % screen, "-nolisten", "tcp"],
-                                               pass_fds=(write_fd,), stderr=log))
-        os.close(write_fd)
-        with os.fdopen(read_fd) as pipe:  # the number comes once the server is ready
-            number = select.select([pipe], [], [], SLOW)[0] and pipe.readline().strip()
-        if not number:
-            raise AssertionError(f"Xvfb gave no display:\n{tail(self.tmp + '/Xvfb.log')}")
-        self.env["DISPLAY"] = ":" + number
-        self.spawn(["openbox", "--sm-disable"], lambda: "window id" in self.run(
-            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False))
+    def setUp(self):
+        self.tmp = self.enterContext(tempfile.TemporaryDirectory(prefix="vasculon-e2e-"))
+        os.mkdir(self.tmp + "/run", 0o700)
+        # Without our own server running, a sure silence: none is spawned behind our back.
+        self.env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "WAYLAND", "PULSE", "XAUTH"))}
+        self.env.update(XDG_RUNTIME_DIR=self.tmp + "/run", HOME=self.tmp, LC_ALL="C.UTF-8",
+                        PULSE_SERVER=f"unix:{self.tmp}/run/pulse/native")
+        with open(self.tmp + "/display", "w") as out:  # Xvfb picks a free display, writes it when ready
+            self.env["DISPLAY"] = ":" + self.spawn(["Xvfb", "-displayfd", str(out.fileno()), "-screen", "0",
+                                                    self.screen + "x24", "-nolisten", "tcp"],
+                                                   lambda: Path(out.name).read_text().strip(), pass_fds=[out.fileno()])
+        self.spawn(["openbox", "--sm-disable"],
+                   lambda: "window id" in self.cmd("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+        if self.sound:
+            self.raw, self.marks = self.tmp + "/raw", []
+            self.spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--load=module-native-protocol-unix",
+                        "--load=module-null-sink sink_name=vnull norewinds=1"],
+                       lambda: os.path.exists(self.tmp + "/run/pulse/native"))
+            self.pulse = self.proc
+            with open(self.raw, "wb") as raw:  # the monitor yields silence from the start
+                self.spawn(["parec", "-d", "vnull.monitor", "--raw", "--format=s16le", f"--rate={RATE}",
+                            "--channels=1"], lambda: self.recorded() > RATE // 5, stdout=raw)
+        self.dpy = c_void_p(X.XOpenDisplay(self.env["DISPLAY"].encode()))
+        self.addCleanup(X.XCloseDisplay, self.dpy)
+        self.root = X.XDefaultRootWindow(self.dpy)
+        XFIXES.XFixesQueryVersion(self.dpy, byref(c_int(6)), byref(c_int(0)))
 
-    def listen(self):  # PulseAudio with a null sink, whose monitor parec records
-        socket, self.raw, self.marks = self.env["XDG_RUNTIME_DIR"] + "/pulse/native", self.tmp + "/raw", []
-        self.pulse = self.spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-                                 "--load=module-native-protocol-unix",
-                                 "--load=module-null-sink sink_name=vnull norewinds=1"],
-                                lambda: os.path.exists(socket))
-        with open(self.raw, "ab") as raw:  # the monitor yields silence from the start
-            start = raw.tell()
-            self.spawn(["parec", "-d", "vnull.monitor", "--raw", "--format=s16le", f"--rate={RATE}",
-                        "--channels=1"], lambda: self.recorded() > start + RATE // 10, stdout=raw)
-
-    def spawn(self, args, ready, stdout=None):
-        log = os.path.join(self.tmp, args[0] + ".log")
+    def spawn(self, args, ready, log=None, **options):
+        # Starts args as self.proc and waits for ready(); ending first fails the test with its log.
+        log = log or f"{self.tmp}/{os.path.basename(args[0])}.log"
         with open(log, "wb") as out:
-            proc = subprocess.Popen(args, env=self.env, stdout=stdout or out, stderr=out)
-        self.procs.append(proc)
+            proc = self.proc = subprocess.Popen(args, **{"env": self.env, "stdout": out, "stderr": out, **options})
+        self.addCleanup(lambda: (proc.terminate(), proc.wait(10)))
+        return wait_until(lambda: ready() if proc.poll() is None else self.fail(
+            f"{args[0]} exited with {proc.returncode}; it said:\n{tail(log)}"), args[0], 60, 0.1)
 
-        def up():
-            if proc.poll() is not None:
-                raise AssertionError(f"{args[0]} exited with {proc.returncode}")
-            return ready()
-        try:
-            wait_until(up, SLOW, args[0], 0.1)
-        except AssertionError as error:
-            raise AssertionError(f"{error}; it said:\n{tail(log)}") from None
-        return proc
+    def cmd(self, *args):
+        return subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=30).stdout
 
-    def _open_display(self):
-        x11 = self.x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
-        self.xfixes = ctypes.CDLL(ctypes.util.find_library("Xfixes"))
-        x11.XOpenDisplay.restype, x11.XDefaultRootWindow.restype = c_void_p, c_ulong
-        x11.XGetImage.restype = POINTER(_Image)
-        x11.XGetImage.argtypes = [c_void_p, c_ulong, c_int, c_int, c_uint, c_uint, c_ulong, c_int]
-        x11.XQueryPointer.argtypes = [c_void_p, c_ulong] + [c_void_p] * 7
-        x11.XWarpPointer.argtypes = [c_void_p, c_ulong, c_ulong, c_int, c_int, c_uint, c_uint,
-                                     c_int, c_int]
-        self.xfixes.XFixesGetCursorImage.restype = POINTER(_Cursor)
-        self.dpy = c_void_p(x11.XOpenDisplay(self.env["DISPLAY"].encode()))
-        self.root = x11.XDefaultRootWindow(self.dpy)
-        x11.XSetErrorHandler(_IGNORE_X_ERRORS)  # a failed call returns nothing, not exit
-        self.xfixes.XFixesQueryVersion(self.dpy, byref(c_int(6)), byref(c_int(0)))
+    def launch(self, progress=None, scale=1, **env):  # the game in a fresh directory, its window settled
+        cwd = tempfile.mkdtemp(dir=self.tmp)
+        self.file, self.log, self.scale = cwd + "/Saved Games.grm", cwd + ".log", scale
+        if progress is not None:
+            self.write(progress)
+        self.wid = self.spawn([BINARY], lambda: self.windows("--pid", str(self.proc.pid), "--name", "^Vasculon$"),
+                              self.log, cwd=cwd, env=dict(self.env, **env))[0]
+        proc, log = self.proc, self.log
+        self.addCleanup(lambda: proc.poll() in (None, 0) or self.fail(f"the game exited with {proc.returncode}:\n"
+                                                                      f"{tail(log)}"))
 
-    def run(self, *args, check=True):
-        done = subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=30)
-        if check and done.returncode:
-            raise AssertionError(f"{args[0]} failed: {done.stderr.strip()}")
-        return done.stdout
+        def settled():
+            x, y, w, h = geometry = self.geometry(self.wid)
+            return reddish(self.grab(x + w // 2, y + h // 2, 1, 1).at(0, 0)) and geometry
+        x, y, w, h = self.client = wait_still(settled, "the window to settle on its backdrop")
+        out = self.cmd("xprop", "-id", str(self.wid), "_NET_FRAME_EXTENTS")  # openbox's decorations
+        left, right, top, bottom = map(int, re.findall(r"\d+", out.partition("=")[2]) or [0] * 4)
+        self.frame = x - left, y - top, x + w + right, y + h + bottom  # the outer rectangle
 
-    def stop(self):
-        if self.dpy:
-            self.x11.XCloseDisplay(self.dpy)
-        for proc in reversed(self.procs):
-            stop(proc)
-        shutil.rmtree(self.tmp, ignore_errors=True)
+    def write(self, progress):
+        Path(self.file).write_bytes(bytes([progress, 0, 0, 0]) if isinstance(progress, int) else progress)
 
-    def pointer(self):
-        x, y, ignored = c_int(), c_int(), c_ulong()
-        self.x11.XQueryPointer(self.dpy, self.root, byref(ignored), byref(ignored), byref(x),
-                               byref(y), byref(c_int()), byref(c_int()), byref(c_uint()))
-        return x.value, y.value
-
-    def move(self, x, y):
-        self.x11.XWarpPointer(self.dpy, 0, self.root, 0, 0, 0, 0, x, y)
-        self.x11.XSync(self.dpy, 0)
-
-    def click(self, x, y):
-        self.run("xdotool", "mousemove", str(x), str(y), "click", "1")
-
-    def key(self, wid, name):
-        self.run("xdotool", "windowactivate", "--sync", str(wid), check=False)
-        self.run("xdotool", "key", "--clearmodifiers", name)
-
-    def cursor(self):  # (width, height, hot spot, [(r, g, b, alpha)]) of the pointer's shape
-        image = self.xfixes.XFixesGetCursorImage(self.dpy).contents
-        return (image.w, image.h, (image.xhot, image.yhot), [
-            (w >> 16 & 255, w >> 8 & 255, w & 255, w >> 24 & 255) for w in image.pixels[:image.w * image.h]])
+    def progress(self):
+        return Path(self.file).read_bytes() if os.path.exists(self.file) else None
 
     def windows(self, *criteria):
-        out = self.run("xdotool", "search", "--all", "--onlyvisible", *criteria, check=False)
-        return [int(wid) for wid in out.split()]
+        return [int(wid) for wid in self.cmd("xdotool", "search", "--all", "--onlyvisible", *criteria).split()]
+
+    def boxes(self):  # visible windows of the game other than its main window
+        return [wid for wid in self.windows("--pid", str(self.proc.pid)) if wid != self.wid]
 
     def name(self, wid):
-        return self.run("xdotool", "getwindowname", str(wid), check=False).strip()
+        return self.cmd("xdotool", "getwindowname", str(wid)).strip()
 
     def geometry(self, wid):  # (x, y, width, height) of the window's inside, on screen
-        out = self.run("xwininfo", "-id", str(wid))
-        return tuple(int(re.search(label + r":\s+(-?\d+)", out).group(1)) for label in
-                     ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+        return tuple(map(int, re.findall(r"(?:Absolute upper-left [XY]|Width|Height):\s+(-?\d+)",
+                                         self.cmd("xwininfo", "-id", str(wid)))))
 
-    def outer(self, wid):  # (left, top, right, bottom) with the decorations
-        x, y, w, h = self.geometry(wid)
-        out = self.run("xprop", "-id", str(wid), "_NET_FRAME_EXTENTS", check=False)
-        left, right, top, bottom = map(int, re.findall(r"\d+", out.partition("=")[2]) or [0] * 4)
-        return x - left, y - top, x + w + right, y + h + bottom
+    def to_screen(self, cx, cy):
+        return self.client[0] + cx * self.scale, self.client[1] + (BAR + cy) * self.scale
+
+    def start_point(self):  # where a game puts the pointer: centred, 150 px above the bottom
+        return (self.frame[0] + self.frame[2]) // 2, self.frame[3] - 150 * self.scale
+
+    def germ(self):  # the pointer where the game's hazards see it
+        x, y = self.pointer()
+        return x - self.frame[0], y - self.frame[1] - BAR
 
     def grab(self, x, y, w, h):
-        image = self.x11.XGetImage(self.dpy, self.root, x, y, w, h, 0xFFFFFFFF, 2)  # ZPixmap
-        if not image:
-            raise AssertionError(f"no pixels at {w}x{h}+{x}+{y}")
-        stride = image.contents.bytes_per_line
-        shot = Shot(ctypes.string_at(image.contents.data, stride * h), stride, w)
-        self.x11.XDestroyImage(image)
+        image = X.XGetImage(self.dpy, self.root, x, y, w, h, 0xFFFFFFFF, 2)  # ZPixmap
+        self.assertTrue(image, f"no pixels at {w}x{h}+{x}+{y}")
+        shot = Shot(ctypes.string_at(image[2], 4 * w * h), w)
+        X.XDestroyImage(image)
         return shot
+
+    def shot(self):
+        return self.grab(*self.to_screen(0, 0), W * self.scale, H * self.scale)
+
+    def text(self, shot=None):  # (left, right) of a black-on-white text at the centre, or None
+        band = [(x, (shot or self.shot()).at(x, y)) for y in range(288, 311) for x in range(184, 305)]
+        white = [x for x, rgb in band if rgb == WHITE]
+        if len(white) >= 30 and sum(max(rgb) < 80 for _, rgb in band) >= 10:
+            return min(white), max(white)
+
+    def cursor(self):  # (width, height, hot spot, [(r, g, b, alpha)]) of the pointer's shape
+        image = XFIXES.XFixesGetCursorImage(self.dpy).contents
+        return image.w, image.h, (image.xhot, image.yhot), [
+            (p >> 16 & 255, p >> 8 & 255, p & 255, p >> 24 & 255) for p in image.pixels[:image.w * image.h]]
+
+    def pointer(self):
+        return tuple(map(int, re.findall(r"\d+", self.cmd("xdotool", "getmouselocation"))[:2]))
+
+    def move(self, x, y, *click):
+        self.cmd("xdotool", "mousemove", str(x), str(y), *click)
+
+    def key(self, wid, name):
+        self.cmd("xdotool", "windowactivate", "--sync", str(wid))
+        self.cmd("xdotool", "key", "--clearmodifiers", name)
+
+    def choose(self, title, item):
+        (x, y, _, _), (tx, items), k = self.client, MENUS[title], self.scale
+        ix, iy = x + (tx + 30) * k, y + (29 + 22 * items.index(item)) * k
+        self.move(x + tx * k, y + 9 * k, "click", "1")
+        wait_until(lambda: not reddish(self.grab(ix, iy, 1, 1).at(0, 0)), f"the {title} menu to open")
+        self.move(ix, iy, "click", "1")
+
+    def close_box(self, wid):
+        self.key(wid, "Return")
+        wait_until(lambda: wid not in self.boxes(), "the box to close")
+
+    def death(self):  # new boxes, the pointer held left of the window meanwhile: the walls kill
+        known, (left, top, _, bottom) = self.boxes(), self.frame
+        return wait_until(lambda: self.move(max(0, left - 300), (top + bottom) // 2) or [
+            wid for wid in self.boxes() if wid not in known], "a death box")
 
     # The recording. parec hands its data over late, never early, and the
     # sink runs at a steady rate: the least delayed of the marks noted at each
@@ -270,146 +233,12 @@ class Session:
         return max(0, int(max(at + (when - t) * 2 * RATE for t, at in self.marks))) & ~1
 
     def samples(self, start, end=None):
-        with open(self.raw, "rb") as raw:
-            raw.seek(start & ~1)
-            data = raw.read(-1 if end is None else max(0, end - start))
+        data = Path(self.raw).read_bytes()[start & ~1:end]
         return memoryview(data[:len(data) & ~1]).cast("h")
 
     def peak(self, start, end=None):
         return max(map(abs, self.samples(start, end)), default=0)
 
-    def onsets(self, start, end, share=0.8, spacing=0.1):
-        # Seconds after start at which a sound set in: 5 ms stretches within
-        # share of the loudest, more than spacing after the last such stretch,
-        # so that a heartbeat's quieter second thump does not count again.
-        samples, n = self.samples(start, end), RATE // 200
-        peaks = [max(map(abs, samples[i:i + n])) for i in range(0, len(samples), n)]
-        loud, found, last = share * max(peaks, default=0), [], -1.0
-        for i, peak in enumerate(peaks):
-            if peak and peak >= loud:
-                if i * n / RATE - last > spacing:
-                    found.append(i * n / RATE)
-                last = i * n / RATE
-        return found
 
-
-class Game:  # one run of the binary in a fresh working directory, with its progress file
-    def __init__(self, session, progress=None, env=None, scale=1):
-        self.s, self.scale, self.proc = session, scale, None
-        self.env = dict(session.env, **(env or {}))
-        self.cwd = tempfile.mkdtemp(dir=session.tmp)
-        self.file, self.log = os.path.join(self.cwd, "Saved Games.grm"), self.cwd + ".log"
-        if progress is not None:
-            self.write(progress)
-
-    def start(self):
-        with open(self.log, "wb") as log:
-            self.proc = subprocess.Popen([BINARY], cwd=self.cwd, env=self.env, stdout=log,
-                                         stderr=subprocess.STDOUT)
-
-        def window():
-            if self.proc.poll() is not None:
-                raise AssertionError(f"the game exited with {self.proc.returncode} before "
-                                     f"showing its window:\n{tail(self.log)}")
-            return self.s.windows("--pid", str(self.proc.pid), "--name", "^Vasculon$")
-        self.wid = wait_until(window, SLOW, "the game window", 0.1)[0]
-        wait_still(lambda: reddish(self.shot().at(CLIENT_W // 2, CLIENT_H // 2))
-                   and self.s.geometry(self.wid), "the window to settle on its backdrop")
-        return self
-
-    def write(self, progress):
-        with open(self.file, "wb") as file:
-            file.write(bytes([progress, 0, 0, 0]) if isinstance(progress, int) else progress)
-
-    def progress(self):
-        if os.path.exists(self.file):
-            with open(self.file, "rb") as file:
-                return file.read()
-
-    def to_screen(self, cx, cy):
-        x, y, _, _ = self.s.geometry(self.wid)
-        return x + cx * self.scale, y + (MENU_BAR_H + cy) * self.scale
-
-    def outer(self):
-        return self.s.outer(self.wid)
-
-    def germ(self, outer=None):  # the pointer where the game's hazards see it
-        (x, y), (left, top, _, _) = self.s.pointer(), outer or self.outer()
-        return x - left, y - top - MENU_BAR_H
-
-    def start_point(self):  # where a game puts the pointer: centred, 150 px above the bottom
-        left, _, right, bottom = self.outer()
-        return (left + right) // 2, bottom - 150 * self.scale
-
-    def shot(self):
-        return self.s.grab(*self.to_screen(0, 0), CLIENT_W * self.scale, CLIENT_H * self.scale)
-
-    def text(self, shot=None):  # (left, right) of a black-on-white text at the centre, or None
-        shot = shot or self.shot()
-        band = [(x, shot.at(x, y)) for y in range(288, 311) for x in range(184, 305)]
-        white = [x for x, rgb in band if rgb == WHITE]
-        if len(white) < 30 or sum(max(rgb) < 80 for _, rgb in band) < 10:
-            return None
-        return min(white), max(white)
-
-    def texts(self, timeout=20):  # distinct centre texts in order, until the centre is clear
-        seen = []
-
-        def watch():
-            text = self.text()
-            if text and text not in seen:
-                seen.append(text)
-            return seen and not text
-        wait_until(watch, timeout, "the centre texts to come and go", 0.01)
-        return seen
-
-    def choose(self, title, item):
-        x, y, _, _ = self.s.geometry(self.wid)
-        tx, items, k = *MENUS[title], self.scale
-        ix, iy = x + (tx + 30) * k, y + (29 + 22 * items.index(item)) * k
-        self.s.click(x + tx * k, y + 9 * k)
-        wait_until(lambda: not reddish(self.s.grab(ix, iy, 1, 1).at(0, 0)), 10,
-                   f"the {title} menu to cover the backdrop")
-        self.s.click(ix, iy)
-
-    def boxes(self):  # visible windows of the game other than its main window
-        return [wid for wid in self.s.windows("--pid", str(self.proc.pid)) if wid != self.wid]
-
-    def close_box(self, wid):
-        self.s.key(wid, "Return")
-        wait_until(lambda: wid not in self.boxes(), 10, "the box to close", 0.1)
-
-    def new_boxes(self, what, known=(), outside=False):
-        # With outside=True the pointer is held left of the window meanwhile: the walls kill.
-        left, top, _, bottom = self.outer()
-
-        def opened():
-            if outside:
-                self.s.move(max(0, left - 300), (top + bottom) // 2)
-            return [wid for wid in self.boxes() if wid not in known]
-        return wait_until(opened, 15, what, 0.05)
-
-
-class GameTest(unittest.TestCase):  # one session per test class; launch() starts a game in it
-    screen, sound = (1920, 1080), False
-
-    @classmethod
-    def setUpClass(cls):
-        cls.x = Session(cls.screen, cls.sound)
-        cls.addClassCleanup(cls.x.stop)
-
-    def launch(self, progress=None, env=None, scale=1):
-        game = Game(self.x, progress, env, scale)
-        self.addCleanup(lambda: game.proc and stop(game.proc))
-        self.addCleanup(self.ended_cleanly, game)
-        return game.start()
-
-    def ended_cleanly(self, game):
-        if game.proc and game.proc.poll() not in (None, 0):
-            self.fail(f"the game exited with {game.proc.returncode}:\n{tail(game.log)}")
-
-
-def main():  # python3 test_x.py /path/to/vasculon [unittest arguments]
-    global BINARY
-    BINARY = os.path.abspath(sys.argv.pop(1))
+def main():
     unittest.main(verbosity=2)
