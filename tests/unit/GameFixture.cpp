@@ -44,11 +44,6 @@ std::vector<unsigned char> GameFixture::ProgressBytes() const
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-bool GameFixture::ProgressFileExists() const
-{
-    return std::filesystem::exists(kProgressFileName);
-}
-
 void GameFixture::Choose(int nCommandId)
 {
     ASSERT_TRUE(m_platform.m_menu[nCommandId]) << "menu item " << nCommandId << " is greyed";

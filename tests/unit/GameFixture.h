@@ -31,7 +31,6 @@ protected:
     void WriteProgress(int nProgress);
     // The progress file's bytes; empty when there is none.
     std::vector<unsigned char> ProgressBytes() const;
-    bool ProgressFileExists() const;
     // Picks a "Start" item the way a player does: only when enabled.
     void Choose(int nCommandId);
     // Puts the pointer where GetGermPos reads client point pt.

