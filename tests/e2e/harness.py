@@ -14,8 +14,8 @@ from pathlib import Path
 W, H, BAR = 489, 581, 19  # the play area; the menu bar under Fusion and DejaVu Sans
 RATE = 22050  # the recording: mono, 16-bit
 WHITE, BLACK, RED = (255, 255, 255), (0, 0, 0), (250, 0, 0)
-# Menu titles' x on the menu bar and their items: 22 px apart from y = 29, 30 px right of the title.
-MENUS = {"Start": (22, ["New Game"] + [f"Level {n}" for n in range(2, 10)] + ["Final Level", "Ending Act"]),
+# Menu titles' x on the menu bar, and their items: 22 px apart from y = 29, 30 px right of the title.
+MENUS = {"Start": (22, ["New Game", *(f"Level {n}" for n in range(2, 10)), "Final Level", "Ending Act"]),
          "Help": (67, ["Instructions", "About Vasculon"])}
 BINARY = os.path.abspath(sys.argv.pop(1))  # python3 test_x.py /path/to/vasculon [unittest arguments]
 
@@ -23,14 +23,13 @@ BINARY = os.path.abspath(sys.argv.pop(1))  # python3 test_x.py /path/to/vasculon
 def wait_until(condition, what, timeout=30, interval=0.05):
     deadline = time.monotonic() + timeout
     while not (value := condition()):
-        if time.monotonic() > deadline:
-            raise AssertionError(f"timed out after {timeout} s waiting for {what}")
+        assert time.monotonic() < deadline, f"timed out after {timeout} s waiting for {what}"
         time.sleep(interval)
     return value
 
 
 def wait_still(read, what):  # until read() gives one truthy value twice running
-    seen = [None]  # the last value, then the new one
+    seen = [None]  # the last value; the new one is appended, the last popped and compared with it
     return wait_until(lambda: seen.append(read()) or seen.pop(0) == seen[0] and seen[0], what, interval=0.2)
 
 
@@ -49,11 +48,11 @@ def near(a, b, tolerance=2):
 def blobs(points, gap=2):  # (left, top, right, bottom) of each group of points within gap px
     rest, found, around = set(points), [], [(dx, dy) for dx in range(-gap, gap + 1) for dy in range(-gap, gap + 1)]
     while rest:
-        todo = group = [rest.pop()]
-        for x, y in todo:  # grows as it goes
+        group = [rest.pop()]
+        for x, y in group:  # grows as it goes
             new = {(x + dx, y + dy) for dx, dy in around} & rest
             rest -= new
-            todo += new
+            group += new
         xs, ys = zip(*group)
         found.append((min(xs), min(ys), max(xs) + 1, max(ys) + 1))
     return found
@@ -71,18 +70,13 @@ class Shot:  # a screen rectangle's pixels (X's 32-bit BGRX), from its top-left
             b"(?=%s)" % re.escape(bytes(rgb[::-1])), self.data)) if i % 4 == 0]
 
 
-class _Cursor(ctypes.Structure):  # XFixesCursorImage up to its pixels
-    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short)] + [(f, c_ushort) for f in ("w", "h", "xhot", "yhot")] + [
-        ("serial", c_ulong), ("pixels", POINTER(c_ulong))]
-
-
 X, XFIXES = ctypes.CDLL(ctypes.util.find_library("X11")), ctypes.CDLL(ctypes.util.find_library("Xfixes"))
 X.XOpenDisplay.restype, X.XDefaultRootWindow.restype = c_void_p, c_ulong
 X.XGetImage.restype = POINTER(c_void_p)  # an XImage: four ints, then its data
 X.XGetImage.argtypes = [c_void_p, c_ulong, c_int, c_int, c_uint, c_uint, c_ulong, c_int]
-XFIXES.XFixesGetCursorImage.restype = POINTER(_Cursor)
-IGNORE_X_ERRORS = ctypes.CFUNCTYPE(c_int, c_void_p, c_void_p)(lambda display, error: 0)
-X.XSetErrorHandler(IGNORE_X_ERRORS)  # a failed call returns nothing instead of ending the test
+XFIXES.XFixesGetCursorImage.restype = POINTER(c_ushort)  # an XFixesCursorImage: x, y, w, h, xhot, yhot, ...
+# A failed call returns nothing instead of ending the test.
+X.XSetErrorHandler(IGNORE_X_ERRORS := ctypes.CFUNCTYPE(c_int, c_void_p, c_void_p)(lambda display, error: 0))
 
 
 class Case(unittest.TestCase):
@@ -96,11 +90,11 @@ class Case(unittest.TestCase):
         self.env.update(XDG_RUNTIME_DIR=self.tmp + "/run", HOME=self.tmp, LC_ALL="C.UTF-8",
                         PULSE_SERVER=f"unix:{self.tmp}/run/pulse/native")
         with open(self.tmp + "/display", "w") as out:  # Xvfb picks a free display, writes it when ready
-            self.env["DISPLAY"] = ":" + self.spawn(["Xvfb", "-displayfd", str(out.fileno()), "-screen", "0",
-                                                    self.screen + "x24", "-nolisten", "tcp"],
-                                                   lambda: Path(out.name).read_text().strip(), pass_fds=[out.fileno()])
-        self.spawn(["openbox", "--sm-disable"],
-                   lambda: "window id" in self.cmd("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+            self.env["DISPLAY"] = ":" + self.spawn(
+                ["Xvfb", "-displayfd", str(out.fileno()), "-screen", "0", self.screen + "x24", "-nolisten", "tcp"],
+                lambda: Path(out.name).read_text().strip(), pass_fds=[out.fileno()])
+        self.spawn(["openbox", "--sm-disable"], lambda: "window id" in self.cmd("xprop", "-root",
+                                                                                 "_NET_SUPPORTING_WM_CHECK"))
         if self.sound:
             self.raw, self.marks = self.tmp + "/raw", []
             self.spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--load=module-native-protocol-unix",
@@ -112,17 +106,18 @@ class Case(unittest.TestCase):
                             "--channels=1"], lambda: self.recorded() > RATE // 5, stdout=raw)
         self.dpy = c_void_p(X.XOpenDisplay(self.env["DISPLAY"].encode()))
         self.addCleanup(X.XCloseDisplay, self.dpy)
-        self.root = X.XDefaultRootWindow(self.dpy)
         XFIXES.XFixesQueryVersion(self.dpy, byref(c_int(6)), byref(c_int(0)))
 
-    def spawn(self, args, ready, log=None, **options):
-        # Starts args as self.proc and waits for ready(); ending first fails the test with its log.
+    def spawn(self, args, ready, log=None, checked=False, **options):
+        # Starts args as self.proc and waits for ready(); ending first, or with checked, failing
+        # by the end of the test fails the test with its log.
         log = log or f"{self.tmp}/{os.path.basename(args[0])}.log"
         with open(log, "wb") as out:
             proc = self.proc = subprocess.Popen(args, **{"env": self.env, "stdout": out, "stderr": out, **options})
+        said = lambda: f"{args[0]} exited with {proc.returncode}; it said:\n{tail(log)}"  # noqa: E731
         self.addCleanup(lambda: (proc.terminate(), proc.wait(10)))
-        return wait_until(lambda: ready() if proc.poll() is None else self.fail(
-            f"{args[0]} exited with {proc.returncode}; it said:\n{tail(log)}"), args[0], 60, 0.1)
+        self.addCleanup(lambda: not checked or proc.poll() in (None, 0) or self.fail(said()))
+        return wait_until(lambda: ready() if proc.poll() is None else self.fail(said()), args[0], 60, 0.1)
 
     def cmd(self, *args):
         return subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=30).stdout
@@ -130,14 +125,13 @@ class Case(unittest.TestCase):
     def launch(self, progress=None, scale=1, **env):  # the game in a fresh directory, its window settled
         cwd = tempfile.mkdtemp(dir=self.tmp)
         self.file, self.log, self.scale = cwd + "/Saved Games.grm", cwd + ".log", scale
-        if progress is not None:
-            self.write(progress)
+        self.write(progress) if progress is not None else None
         self.wid = self.spawn([BINARY], lambda: self.windows("--pid", str(self.proc.pid), "--name", "^Vasculon$"),
-                              self.log, cwd=cwd, env=dict(self.env, **env))[0]
-        proc, log = self.proc, self.log
-        self.addCleanup(lambda: proc.poll() in (None, 0) or self.fail(f"the game exited with {proc.returncode}:\n"
-                                                                      f"{tail(log)}"))
+                              self.log, True, cwd=cwd, env=dict(self.env, **env))[0]
 
+        self.settle()
+
+    def settle(self):  # the window's inside and outside rectangles, once it stays put on its backdrop
         def settled():
             x, y, w, h = geometry = self.geometry(self.wid)
             return reddish(self.grab(x + w // 2, y + h // 2, 1, 1).at(0, 0)) and geometry
@@ -158,9 +152,6 @@ class Case(unittest.TestCase):
     def boxes(self):  # visible windows of the game other than its main window
         return [wid for wid in self.windows("--pid", str(self.proc.pid)) if wid != self.wid]
 
-    def name(self, wid):
-        return self.cmd("xdotool", "getwindowname", str(wid)).strip()
-
     def geometry(self, wid):  # (x, y, width, height) of the window's inside, on screen
         return tuple(map(int, re.findall(r"(?:Absolute upper-left [XY]|Width|Height):\s+(-?\d+)",
                                          self.cmd("xwininfo", "-id", str(wid)))))
@@ -171,12 +162,8 @@ class Case(unittest.TestCase):
     def start_point(self):  # where a game puts the pointer: centred, 150 px above the bottom
         return (self.frame[0] + self.frame[2]) // 2, self.frame[3] - 150 * self.scale
 
-    def germ(self):  # the pointer where the game's hazards see it
-        x, y = self.pointer()
-        return x - self.frame[0], y - self.frame[1] - BAR
-
     def grab(self, x, y, w, h):
-        image = X.XGetImage(self.dpy, self.root, x, y, w, h, 0xFFFFFFFF, 2)  # ZPixmap
+        image = X.XGetImage(self.dpy, X.XDefaultRootWindow(self.dpy), x, y, w, h, 0xFFFFFFFF, 2)  # ZPixmap
         self.assertTrue(image, f"no pixels at {w}x{h}+{x}+{y}")
         shot = Shot(ctypes.string_at(image[2], 4 * w * h), w)
         X.XDestroyImage(image)
@@ -192,19 +179,18 @@ class Case(unittest.TestCase):
             return min(white), max(white)
 
     def cursor(self):  # (width, height, hot spot, [(r, g, b, alpha)]) of the pointer's shape
-        image = XFIXES.XFixesGetCursorImage(self.dpy).contents
-        return image.w, image.h, (image.xhot, image.yhot), [
-            (p >> 16 & 255, p >> 8 & 255, p & 255, p >> 24 & 255) for p in image.pixels[:image.w * image.h]]
+        image = XFIXES.XFixesGetCursorImage(self.dpy)
+        (w, h, *hot), pixels = image[2:6], ctypes.cast(image, POINTER(POINTER(c_ulong)))[3]  # 24 bytes in
+        return w, h, tuple(hot), [(p >> 16 & 255, p >> 8 & 255, p & 255, p >> 24 & 255) for p in pixels[:w * h]]
 
     def pointer(self):
         return tuple(map(int, re.findall(r"\d+", self.cmd("xdotool", "getmouselocation"))[:2]))
 
-    def move(self, x, y, *click):
-        self.cmd("xdotool", "mousemove", str(x), str(y), *click)
+    def move(self, x, y, *then):
+        self.cmd("xdotool", "mousemove", str(x), str(y), *then)
 
     def key(self, wid, name):
-        self.cmd("xdotool", "windowactivate", "--sync", str(wid))
-        self.cmd("xdotool", "key", "--clearmodifiers", name)
+        self.cmd("xdotool", "windowactivate", "--sync", str(wid), "key", "--clearmodifiers", name)
 
     def choose(self, title, item):
         (x, y, _, _), (tx, items), k = self.client, MENUS[title], self.scale
@@ -212,6 +198,16 @@ class Case(unittest.TestCase):
         self.move(x + tx * k, y + 9 * k, "click", "1")
         wait_until(lambda: not reddish(self.grab(ix, iy, 1, 1).at(0, 0)), f"the {title} menu to open")
         self.move(ix, iy, "click", "1")
+
+    def begin(self, item):  # from the Start menu: its first text's (left, right), the germ at its start point
+        self.choose("Start", item)
+        text = wait_until(self.text, f"the first text of {item}")
+        wait_until(lambda: near(self.pointer(), self.start_point()), f"the start point of {item}")
+        return text
+
+    def quit(self, key):  # closes the game, which must end well
+        self.key(self.wid, key)
+        self.assertEqual(self.proc.wait(15), 0)
 
     def close_box(self, wid):
         self.key(wid, "Return")
@@ -239,6 +235,3 @@ class Case(unittest.TestCase):
     def peak(self, start, end=None):
         return max(map(abs, self.samples(start, end)), default=0)
 
-
-def main():
-    unittest.main(verbosity=2)

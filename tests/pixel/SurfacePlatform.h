@@ -12,32 +12,24 @@ public:
     FrameSurfaces m_surfaces;
     QImage m_imgPresented;
     int m_nPresented = 0;
-    // Inside the window, clear of the walls.
-    Point m_ptCursor{244, 300};
+    Point m_ptCursor{244, 300};  // inside the window, clear of the walls
 
-    void SetTimer(int, int) override {}
-    void KillTimer(int) override {}
-    bool GetCursorPos(Point& pt) override
-    {
-        pt = m_ptCursor;
-        return true;
-    }
-    void SetCursorPos(Point) override {}
-    void SetGermCursor(bool) override {}
-    Rect GetClientRect() override { return Rect{0, 0, 489, 581}; }
-    Rect GetWindowRect() override { return Rect{0, 0, 489, 600}; }
-    int GetMenuBarHeight() override { return 19; }
-    void MoveWindow(Point) override {}
-    void EnableMenuItem(int, bool) override {}
-    std::unique_ptr<DrawingContext> CreateFrameSurface(Size size) override
-    {
-        return m_surfaces.Create(size, 1.0);
-    }
+    std::unique_ptr<DrawingContext> CreateFrameSurface(Size size) override { return m_surfaces.Create(size, 1.0); }
     void PresentFrame(DrawingContext& dc) override
     {
         m_imgPresented = static_cast<QtDrawingContext&>(dc).Finish();
         ++m_nPresented;
     }
+    bool GetCursorPos(Point& pt) override { return pt = m_ptCursor, true; }
+    Rect GetClientRect() override { return Rect{0, 0, 489, 581}; }
+    Rect GetWindowRect() override { return Rect{0, 0, 489, 600}; }
+    int GetMenuBarHeight() override { return 19; }
+    void SetTimer(int, int) override {}
+    void KillTimer(int) override {}
+    void SetCursorPos(Point) override {}
+    void SetGermCursor(bool) override {}
+    void MoveWindow(Point) override {}
+    void EnableMenuItem(int, bool) override {}
     void PlaySound(int) override {}
     void MessageBox(std::string_view) override {}
     void ShowAbout(CAboutDlg&) override {}

@@ -18,6 +18,7 @@ struct DrawnShape {
     int nPenWidth = 0;
     Rgb rgbPen;
     Rgb rgbBrush;
+    friend bool operator==(const DrawnShape&, const DrawnShape&) = default;
 };
 
 class RecordingDrawingContext : public DrawingContext {

@@ -58,32 +58,31 @@ void GameFixture::PlaceGermAt(Point pt)
 
 std::vector<Rect> GameFixture::HazardBoxes() const
 {
-    std::vector<Rect> boxes;
     const CGermDlg& d = m_dlg;
+    std::vector<Rect> boxes;
     for (int i = 0; d.m_pFirstWave != nullptr && i < d.m_nFirstWaveCount; ++i) {
         boxes.push_back(d.m_pFirstWave[i].m_rcBox);
     }
     for (int i = 0; d.m_pSecondWave != nullptr && i < d.m_nSecondWaveCount; ++i) {
-        const CBurster& b = d.m_pSecondWave[i];
-        boxes.push_back(b.m_rcBox);
-        for (const Point& pt : b.m_ptFragment) {
+        boxes.push_back(d.m_pSecondWave[i].m_rcBox);
+        for (const Point& pt : d.m_pSecondWave[i].m_ptFragment) {
             boxes.push_back(Rect{pt.x, pt.y, pt.x + 50, pt.y + 50});
         }
     }
-    if (d.m_pChaser != nullptr) {
-        boxes.push_back(d.m_pChaser->m_rcBox);
+    for (const auto* pCell : {d.m_pChaser != nullptr ? &d.m_pChaser->m_rcBox : nullptr,
+                              d.m_pGrabber != nullptr ? &d.m_pGrabber->m_rcBox : nullptr}) {
+        if (pCell != nullptr) {
+            boxes.push_back(*pCell);
+        }
     }
-    if (d.m_pGrabber != nullptr) {
-        boxes.push_back(d.m_pGrabber->m_rcBox);
-    }
+    // The syringe's test takes the menu height off the germ once more: its
+    // body and spray, moved down by that height.
+    const int nShift = m_platform.m_nMenuBarHeight;
     for (int i = 0; d.m_pSyringes != nullptr && i < d.m_nSyringeCount; ++i) {
-        const CSyringe& s = d.m_pSyringes[i];
-        // The syringe's test takes the menu height off the germ once more.
-        const int nShift = m_platform.m_nMenuBarHeight;
-        const Point* pt = s.m_ptBody;
+        const Point* pt = d.m_pSyringes[i].m_ptBody;
+        const Rect& rc = d.m_pSyringes[i].m_rcSpray;
         boxes.push_back(Rect{std::min(pt[0].x, pt[1].x), std::min(pt[0].y, pt[2].y) + nShift,
                              std::max(pt[0].x, pt[1].x), std::max(pt[0].y, pt[2].y) + nShift});
-        const Rect& rc = s.m_rcSpray;
         boxes.push_back(Rect{rc.left, rc.top + nShift, rc.right, rc.bottom + nShift});
     }
     return boxes;
