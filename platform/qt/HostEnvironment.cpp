@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr const char* kVersion = "1.0.0.1";
+constexpr const char* kVersion = VASCULON_VERSION;  // the project's, from CMake
 
 constexpr const char* kUsage =
     "Usage: vasculon [--help | --version]\n"
