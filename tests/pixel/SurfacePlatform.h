@@ -20,7 +20,7 @@ public:
         m_imgPresented = static_cast<QtDrawingContext&>(dc).Finish();
         ++m_nPresented;
     }
-    bool GetCursorPos(Point& pt) override { return pt = m_ptCursor, true; }
+    bool GetCursorPos(Point& pt) override { pt = m_ptCursor; return true; }
     Rect GetClientRect() override { return Rect{0, 0, 489, 581}; }
     Rect GetWindowRect() override { return Rect{0, 0, 489, 600}; }
     int GetMenuBarHeight() override { return 19; }
