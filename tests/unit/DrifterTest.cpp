@@ -133,25 +133,18 @@ TEST_F(DrifterTest, LeavingThroughTheBottomReentersWhileRunningAndRetiresWhenClo
     EXPECT_FALSE(m_dlg.AnyFirstWaveActive());
 }
 
+// Drawn where it stood before moving: a red disc with a darker core, both
+// outlined 3 pixels black. A waiting drifter is neither drawn nor moved.
 TEST_F(DrifterTest, AnActiveDrifterIsDrawnRedWithADarkerCoreAndAWaitingOneNotAtAll)
 {
     CDrifter& drifter = OneDrifterAt(Rect{100, 100, 150, 150});
     PlaceGermAt(Point{490, 300});
     m_dlg.UpdateFirstWave(m_dc, 15, 1);
-    const std::vector<DrawnShape> discs = m_dc.Of(DrawnShape::Kind::Ellipse);
-    ASSERT_EQ(discs.size(), 2u);
-    EXPECT_EQ(discs[0].rc, (Rect{100, 100, 150, 150}));  // where it stood before moving
-    EXPECT_EQ(discs[0].rgbBrush, (Rgb{250, 0, 0}));
-    EXPECT_EQ(discs[1].rc, (Rect{115, 115, 135, 135}));
-    EXPECT_EQ(discs[1].rgbBrush, (Rgb{218, 0, 0}));
-    for (const DrawnShape& disc : discs) {
-        EXPECT_EQ(disc.nPenWidth, 3);
-        EXPECT_EQ(disc.rgbPen, (Rgb{0, 0, 0}));
-    }
     drifter.m_bActive = 0;
-    PlaceGermAt(Point{125, 125});
-    EXPECT_EQ(m_dlg.UpdateFirstWave(m_dc, 15, 1), 1);
-    EXPECT_EQ(m_dc.m_shapes.size(), 2u);
+    m_dlg.UpdateFirstWave(m_dc, 15, 1);
+    const DrawnShape disc{DrawnShape::Kind::Ellipse, {100, 100, 150, 150}, {}, "", 0, 3, {0, 0, 0}, {250, 0, 0}};
+    const DrawnShape core{DrawnShape::Kind::Ellipse, {115, 115, 135, 135}, {}, "", 0, 3, {0, 0, 0}, {218, 0, 0}};
+    EXPECT_EQ(m_dc.m_shapes, (std::vector<DrawnShape>{disc, core}));
     EXPECT_EQ(drifter.m_rcBox, (Rect{100, 115, 150, 165}));
 }
 

@@ -113,18 +113,4 @@ TEST_F(ShellTest, HelpShowsTheInstructionsAndTheAboutBoxWhoseButtonOpensTheSite)
     EXPECT_EQ(std::string(CAboutDlg::kNotice).size(), 306u);
 }
 
-TEST_F(ShellTest, FramesGoOnBehindABoxOpenedFromTheMenu)
-{
-    Choose(ids::kNewGame);
-    int nFramesBehind = 0;
-    m_platform.m_onMessageBox = [&](const std::string&) {
-        const int nBefore = m_platform.m_nFramesPresented;
-        m_platform.RunFrames(30);
-        nFramesBehind = m_platform.m_nFramesPresented - nBefore;
-    };
-    m_dlg.OnCommand(ids::kInstructions);
-    EXPECT_EQ(nFramesBehind, 30);
-    EXPECT_EQ(m_platform.m_lastFrame.Texts(), std::vector<std::string>{"Set"});
-}
-
 }  // namespace
