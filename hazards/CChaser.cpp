@@ -3,16 +3,6 @@
 #include "hazards/RandomDraw.h"
 #include "platform/Platform.h"
 
-namespace {
-
-// -1, 0 or 1: which way the centre must go on one axis to reach the target.
-int Toward(int nCentre, int nTarget)
-{
-    return (nCentre < nTarget) - (nCentre > nTarget);
-}
-
-}  // namespace
-
 void CChaser::Spawn(Rect rcArea, Platform& platform)
 {
     const int nSeconds = platform.GetLocalSeconds();
@@ -26,8 +16,8 @@ void CChaser::StepToward(int nX, int nY, int nStep)
 {
     const int nCentreX = m_rcBox.left + (m_rcBox.right - m_rcBox.left) / 2;
     const int nCentreY = m_rcBox.top + (m_rcBox.bottom - m_rcBox.top) / 2;
-    const int nDx = Toward(nCentreX, nX) * nStep;
-    const int nDy = Toward(nCentreY, nY) * nStep;
+    const int nDx = SignToward(nCentreX, nX) * nStep;
+    const int nDy = SignToward(nCentreY, nY) * nStep;
     m_rcBox.left += nDx;
     m_rcBox.right += nDx;
     m_rcBox.top += nDy;

@@ -19,12 +19,6 @@ constexpr int kPullStep = 5;
 // respawn, every frame from then on.
 constexpr int kClosingPhase = 60;
 
-// -1, 0 or 1: which way to go from nFrom to reach nTo.
-int Toward(int nFrom, int nTo)
-{
-    return (nFrom < nTo) - (nFrom > nTo);
-}
-
 }  // namespace
 
 void CGermDlg::DrawGrabber(DrawingContext& dc)
@@ -56,8 +50,8 @@ void CGermDlg::GrabGerm(DrawingContext& dc)
     if (!m_platform.GetCursorPos(ptCursor)) {
         return;
     }
-    ptCursor.x += Toward(ptEnd.x, ptAnchor.x) * kPullStep;
-    ptCursor.y += Toward(ptEnd.y, ptAnchor.y) * kPullStep;
+    ptCursor.x += SignToward(ptEnd.x, ptAnchor.x) * kPullStep;
+    ptCursor.y += SignToward(ptEnd.y, ptAnchor.y) * kPullStep;
     m_platform.SetCursorPos(ptCursor);
 }
 

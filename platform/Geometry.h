@@ -31,6 +31,12 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// -1, 0 or 1: the way to go from nFrom to reach nTo on one axis.
+inline int SignToward(std::int32_t nFrom, std::int32_t nTo)
+{
+    return (nFrom < nTo) - (nFrom > nTo);
+}
+
 struct Rgb {
     std::uint8_t r = 0;
     std::uint8_t g = 0;
