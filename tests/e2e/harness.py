@@ -172,8 +172,8 @@ class Case(unittest.TestCase):
     def shot(self):
         return self.grab(*self.to_screen(0, 0), W * self.scale, H * self.scale)
 
-    def text(self, shot=None):  # (left, right) of a black-on-white text at the centre, or None
-        band = [(x, (shot or self.shot()).at(x, y)) for y in range(288, 311) for x in range(184, 305)]
+    def text(self):  # (left, right) of a black-on-white text at the centre, or None
+        band = [(x, shot.at(x, y)) for shot in [self.shot()] for y in range(288, 311) for x in range(184, 305)]
         white = [x for x, rgb in band if rgb == WHITE]
         if len(white) >= 30 and sum(max(rgb) < 80 for _, rgb in band) >= 10:
             return min(white), max(white)
@@ -190,7 +190,8 @@ class Case(unittest.TestCase):
         self.cmd("xdotool", "mousemove", str(x), str(y), *then)
 
     def key(self, wid, name):
-        self.cmd("xdotool", "windowactivate", "--sync", str(wid), "key", "--clearmodifiers", name)
+        self.cmd("xdotool", "windowactivate", "--sync", str(wid))  # its own run: Qt sees the focus first
+        self.cmd("xdotool", "key", "--clearmodifiers", name)
 
     def choose(self, title, item):
         (x, y, _, _), (tx, items), k = self.client, MENUS[title], self.scale
@@ -199,11 +200,10 @@ class Case(unittest.TestCase):
         wait_until(lambda: not reddish(self.grab(ix, iy, 1, 1).at(0, 0)), f"the {title} menu to open")
         self.move(ix, iy, "click", "1")
 
-    def begin(self, item):  # from the Start menu: its first text's (left, right), the germ at its start point
+    def begin(self, item):  # from the Start menu: the germ at its start point, then a text's (left, right)
         self.choose("Start", item)
-        text = wait_until(self.text, f"the first text of {item}")
         wait_until(lambda: near(self.pointer(), self.start_point()), f"the start point of {item}")
-        return text
+        return wait_until(self.text, f"the first text of {item}")
 
     def quit(self, key):  # closes the game, which must end well
         self.key(self.wid, key)

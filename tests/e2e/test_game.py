@@ -38,7 +38,8 @@ class PlayerTest(harness.Case):
         self.assertFalse(reddish(shot.at(W // 2, 0)), "backdrop under the menu bar")
         self.move(*self.to_screen(244, 100))
         wait_until(lambda: not is_germ(self.cursor()), "the arrow while idle")
-        texts = [self.begin("New Game")]
+        self.choose("Start", "New Game")
+        texts = [wait_until(self.text, "the countdown")]
         self.assertIsNone(self.progress(), "progress saved before the countdown ended")
         # Its words in order, until the centre is clear: "Set" narrowest, "INFECT!" widest.
         wait_until(lambda: (text := self.text()) not in texts and texts.append(text) or not text, "its end", 30, 0.01)
@@ -64,16 +65,17 @@ class PlayerTest(harness.Case):
         self.quit("Return")
         self.assertEqual(len(harness.tail(self.log).splitlines()), 1, "not one line on no sound")
 
-    def test_short_file_then_an_edit_unlocks_level_2_played_on_behind_help_boxes_then_enter(self):
+    def test_short_file_then_an_edit_unlocks_level_2_and_help_boxes_over_a_game(self):
         self.launch(bytes([3, 0]))
         time.sleep(1)  # some idle frames read the short file
         self.assertEqual(self.boxes(), [], "a box about the short file")
         self.write(3)
         time.sleep(1)  # and some read the edited one
-        self.begin("Level 2")
+        self.choose("Start", "New Game")
+        wait_until(self.text, "the countdown")
         self.choose("Help", "Instructions")
         box, = wait_until(self.boxes, "the instructions box")
-        # Moved beside the game window, so the play area shows; the drifters go on falling.
+        # Moved beside the game window, so the play area shows; the countdown goes on.
         self.cmd("xdotool", "windowmove", "--sync", str(box), str(self.frame[0] - self.geometry(box)[2] - 20), "100")
         first = self.shot().data
         wait_until(lambda: self.shot().data != first, "the play area to change behind the box")
@@ -86,6 +88,8 @@ class PlayerTest(harness.Case):
         about, = wait_until(self.boxes, "the About box")
         self.assertEqual(self.cmd("xdotool", "getwindowname", str(about)), "About Vasculon\n")
         self.close_box(about)
+        self.begin("Level 2")
+        self.close_box(self.death()[0])
         self.quit("Return")
 
 
@@ -108,7 +112,8 @@ class HiDpiTest(harness.Case):
             red = set(self.shot().find(RED))
             return sum(x % 2 and (x - 1, y) not in red for x, y in red) > 20
         wait_until(sharp, "drifters drawn at the screen's resolution")
-        self.quit("alt+F4")
+        self.close_box(self.death()[0])
+        self.quit("alt+F4")  # at the menu
 
 
 if __name__ == "__main__":
