@@ -213,8 +213,8 @@ class Case(unittest.TestCase):
         self.key(wid, "Return")
         wait_until(lambda: wid not in self.boxes(), "the box to close")
 
-    def death(self):  # new boxes, the pointer held left of the window meanwhile: the walls kill
-        known, (left, top, _, bottom) = self.boxes(), self.frame
+    def death(self, known=()):  # boxes but the known ones, the pointer held left of the window: the walls kill
+        left, top, _, bottom = self.frame
         return wait_until(lambda: self.move(max(0, left - 300), (top + bottom) // 2) or [
             wid for wid in self.boxes() if wid not in known], "a death box")
 

@@ -25,8 +25,8 @@ class PlayerTest(harness.Case):
                                   timeout=30)
             self.assertEqual([done.returncode, bool(done.stdout.strip()), len(done.stderr.splitlines())], expected, done)
 
-    def test_window_countdown_germ_walls_deaths_new_games_and_enter_in_a_countdown(self):
-        self.launch()
+    def test_a_player_from_a_short_file_through_countdown_walls_deaths_help_boxes_and_an_edited_file(self):
+        self.launch(bytes([3, 0]))  # too short: read as no progress, and survived
         (x, y, width, height), (left, top, right, bottom) = self.client, self.frame
         self.assertEqual((width, height), (W, H + BAR))
         self.assertLessEqual(abs(left + right - 1920), 6, "not centred across")
@@ -36,11 +36,13 @@ class PlayerTest(harness.Case):
         self.assertEqual([[shot.at(cx, cy) for cx in (0, 50, 244, W - 51, W - 1)] for cy in (1, H // 2, H)],
                          [[WALL, FIELD, FIELD, FIELD, WALL]] * 3)  # dark walls at the edges
         self.assertFalse(reddish(shot.at(W // 2, 0)), "backdrop under the menu bar")
+        time.sleep(1)  # some idle frames read the short file
+        self.assertEqual(self.boxes(), [], "a box about the short file")
         self.move(*self.to_screen(244, 100))
         wait_until(lambda: not is_germ(self.cursor()), "the arrow while idle")
         self.choose("Start", "New Game")
         texts = [wait_until(self.text, "the countdown")]
-        self.assertIsNone(self.progress(), "progress saved before the countdown ended")
+        self.assertEqual(self.progress(), bytes([3, 0]), "progress saved before the countdown ended")
         # Its words in order, until the centre is clear: "Set" narrowest, "INFECT!" widest.
         wait_until(lambda: (text := self.text()) not in texts and texts.append(text) or not text, "its end", 30, 0.01)
         widths = [right - left for left, right in texts[:-1]]
@@ -53,44 +55,35 @@ class PlayerTest(harness.Case):
         wait_until(lambda: is_germ(self.cursor()), "the germ over the menu bar too")
         wait_until(lambda: self.progress() == bytes(4), "progress 0 saved")
         self.close_box(self.death()[0])
+
         self.begin("New Game")  # again, after a death: in its countdown the walls push
         self.move(left, (top + bottom) // 2)
         wait_until(lambda: self.pointer()[0] >= left + 150, "a push of 150 px to the right")
-        box = self.death()
-        self.assertEqual([self.cmd("xdotool", "getwindowname", str(wid)) for wid in box], [GAME + "\n"])
-        self.close_box(box[0])
-        self.move(*self.to_screen(244, 100))
-        wait_until(lambda: not is_germ(self.cursor()), "the arrow after a death")
-        self.begin("New Game")
-        self.quit("Return")
-        self.assertEqual(len(harness.tail(self.log).splitlines()), 1, "not one line on no sound")
-
-    def test_short_file_then_an_edit_unlocks_level_2_and_help_boxes_over_a_game(self):
-        self.launch(bytes([3, 0]))
-        time.sleep(1)  # some idle frames read the short file
-        self.assertEqual(self.boxes(), [], "a box about the short file")
-        self.write(3)
-        time.sleep(1)  # and some read the edited one
-        self.choose("Start", "New Game")
-        wait_until(self.text, "the countdown")
         self.choose("Help", "Instructions")
         box, = wait_until(self.boxes, "the instructions box")
-        # Moved beside the game window, so the play area shows; the countdown goes on.
-        self.cmd("xdotool", "windowmove", "--sync", str(box), str(self.frame[0] - self.geometry(box)[2] - 20), "100")
+        # Moved beside the game window, so the play area shows; the game goes on behind it.
+        self.cmd("xdotool", "windowmove", "--sync", str(box), str(left - self.geometry(box)[2] - 20), "100")
         first = self.shot().data
         wait_until(lambda: self.shot().data != first, "the play area to change behind the box")
-        death = self.death()
-        self.assertEqual(len(death), 1, "not one death message")
+        death = self.death([box])
+        self.assertEqual([self.cmd("xdotool", "getwindowname", str(wid)) for wid in death], [GAME + "\n"])
         self.close_box(death[0])
         self.assertEqual(self.boxes(), [box], "the instructions went, or another box stayed")
         self.close_box(box)
+        self.move(*self.to_screen(244, 100))
+        wait_until(lambda: not is_germ(self.cursor()), "the arrow after a death")
         self.choose("Help", "About Vasculon")
         about, = wait_until(self.boxes, "the About box")
         self.assertEqual(self.cmd("xdotool", "getwindowname", str(about)), "About Vasculon\n")
         self.close_box(about)
+
+        self.write(3)
+        time.sleep(1)  # idle frames read the edited file: Level 2 is open
         self.begin("Level 2")
         self.close_box(self.death()[0])
+        self.begin("New Game")
         self.quit("Return")
+        self.assertEqual(len(harness.tail(self.log).splitlines()), 1, "not one line on no sound")
 
 
 class HiDpiTest(harness.Case):
