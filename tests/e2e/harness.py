@@ -11,8 +11,8 @@ import os, re, subprocess, sys, tempfile, time, unittest  # noqa: E401
 from ctypes import POINTER, byref, c_int, c_uint, c_ulong, c_ushort, c_void_p
 from pathlib import Path
 
-W, H, BAR = 489, 581, 19  # the play area; the menu bar under Fusion and DejaVu Sans
-RATE = 22050  # the recording: mono, 16-bit
+# The play area; the menu bar under Fusion and DejaVu Sans; the recording's rate (mono, 16-bit).
+W, H, BAR, RATE = 489, 581, 19, 22050
 WHITE, BLACK, RED = (255, 255, 255), (0, 0, 0), (250, 0, 0)
 # Menu titles' x on the menu bar, and their items: 22 px apart from y = 29, 30 px right of the title.
 MENUS = {"Start": (22, ["New Game", *(f"Level {n}" for n in range(2, 10)), "Final Level", "Ending Act"]),
@@ -72,8 +72,9 @@ class Shot:  # a screen rectangle's pixels (X's 32-bit BGRX), from its top-left
 
 X, XFIXES = ctypes.CDLL(ctypes.util.find_library("X11")), ctypes.CDLL(ctypes.util.find_library("Xfixes"))
 X.XOpenDisplay.restype, X.XDefaultRootWindow.restype = c_void_p, c_ulong
-X.XGetImage.restype = POINTER(c_void_p)  # an XImage: four ints, then its data
-X.XGetImage.argtypes = [c_void_p, c_ulong, c_int, c_int, c_uint, c_uint, c_ulong, c_int]
+# XGetImage gives an XImage: four ints, then its data.
+X.XGetImage.restype, X.XGetImage.argtypes = POINTER(c_void_p), [c_void_p, c_ulong] + [c_int] * 2 + [c_uint] * 2 + [
+    c_ulong, c_int]
 XFIXES.XFixesGetCursorImage.restype = POINTER(c_ushort)  # an XFixesCursorImage: x, y, w, h, xhot, yhot, ...
 # A failed call returns nothing instead of ending the test.
 X.XSetErrorHandler(IGNORE_X_ERRORS := ctypes.CFUNCTYPE(c_int, c_void_p, c_void_p)(lambda display, error: 0))
@@ -104,8 +105,7 @@ class Case(unittest.TestCase):
             with open(self.raw, "wb") as raw:  # the monitor yields silence from the start
                 self.spawn(["parec", "-d", "vnull.monitor", "--raw", "--format=s16le", f"--rate={RATE}",
                             "--channels=1"], lambda: self.recorded() > RATE // 5, stdout=raw)
-        self.dpy = c_void_p(X.XOpenDisplay(self.env["DISPLAY"].encode()))
-        self.addCleanup(X.XCloseDisplay, self.dpy)
+        self.dpy = c_void_p(X.XOpenDisplay(self.env["DISPLAY"].encode()))  # no call on it once Xvfb is gone
         XFIXES.XFixesQueryVersion(self.dpy, byref(c_int(6)), byref(c_int(0)))
 
     def spawn(self, args, ready, log=None, checked=False, **options):
@@ -123,8 +123,7 @@ class Case(unittest.TestCase):
         return subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=30).stdout
 
     def launch(self, progress=None, scale=1, **env):  # the game in a fresh directory, its window settled
-        cwd = tempfile.mkdtemp(dir=self.tmp)
-        self.file, self.log, self.scale = cwd + "/Saved Games.grm", cwd + ".log", scale
+        self.file, self.log, self.scale = (cwd := tempfile.mkdtemp(dir=self.tmp)) + "/Saved Games.grm", cwd + ".log", scale
         self.write(progress) if progress is not None else None
         self.wid = self.spawn([BINARY], lambda: self.windows("--pid", str(self.proc.pid), "--name", "^Vasculon$"),
                               self.log, True, cwd=cwd, env=dict(self.env, **env))[0]
@@ -132,10 +131,8 @@ class Case(unittest.TestCase):
         self.settle()
 
     def settle(self):  # the window's inside and outside rectangles, once it stays put on its backdrop
-        def settled():
-            x, y, w, h = geometry = self.geometry(self.wid)
-            return reddish(self.grab(x + w // 2, y + h // 2, 1, 1).at(0, 0)) and geometry
-        x, y, w, h = self.client = wait_still(settled, "the window to settle on its backdrop")
+        x, y, w, h = self.client = wait_still(lambda: (g := self.geometry(self.wid)) and reddish(
+            self.grab(g[0] + g[2] // 2, g[1] + g[3] // 2, 1, 1).at(0, 0)) and g, "the window to settle on its backdrop")
         out = self.cmd("xprop", "-id", str(self.wid), "_NET_FRAME_EXTENTS")  # openbox's decorations
         left, right, top, bottom = map(int, re.findall(r"\d+", out.partition("=")[2]) or [0] * 4)
         self.frame = x - left, y - top, x + w + right, y + h + bottom  # the outer rectangle
@@ -205,17 +202,15 @@ class Case(unittest.TestCase):
         wait_until(lambda: near(self.pointer(), self.start_point()), f"the start point of {item}")
         return wait_until(self.text, f"the first text of {item}")
 
-    def quit(self, key):  # closes the game, which must end well
-        self.key(self.wid, key)
-        self.assertEqual(self.proc.wait(15), 0)
+    def quit(self, key):  # closes the game, whose exit code launch() checks
+        self.key(self.wid, key) or self.proc.wait(15)
 
     def close_box(self, wid):
         self.key(wid, "Return")
         wait_until(lambda: wid not in self.boxes(), "the box to close")
 
     def death(self, known=()):  # boxes but the known ones, the pointer held left of the window: the walls kill
-        left, top, _, bottom = self.frame
-        return wait_until(lambda: self.move(max(0, left - 300), (top + bottom) // 2) or [
+        return wait_until(lambda: self.move(max(0, self.frame[0] - 300), (self.frame[1] + self.frame[3]) // 2) or [
             wid for wid in self.boxes() if wid not in known], "a death box")
 
     # The recording. parec hands its data over late, never early, and the

@@ -7,29 +7,27 @@ import harness
 from harness import BLACK, RATE, RED, WHITE, W, blobs, wait_until
 
 PALE_BLUE, NUCLEUS, GREY, GREEN = (200, 200, 255), (245, 245, 245), (130, 130, 130), (0, 255, 0)
-AUDIBLE, SILENT = 1000, 200  # peaks of the recording
-# The heart beats from about 1.6 s into the act until the infection clip at
-# about 7.2 s: 20 beats 4 frames apart, every other one after a 70 ms pause
-# (timers keep their beat); a lost beat leaves a gap of 8 frames.
-BEATING_S, BEAT_GAP_S = 8.5, (0.1, 0.45)
+# Peaks of the recording. The heart beats from about 1.6 s into the act until
+# the infection clip at about 7.2 s: 20 beats 4 frames apart, every other one
+# after a 70 ms pause (timers keep their beat); a lost beat leaves a gap of 8 frames.
+AUDIBLE, SILENT, BEATING_S, BEAT_GAP_S = 1000, 200, 8.5, (0.1, 0.45)
 # The 8.00 s infection clip starts 71 frames before the last of the 42 steps
 # of the shake, the 1.46 s burst on that last step. The burst is over 1.5 s
 # later; QUIET_FROM..QUIET_TO absorbs a late or stuttering start, and an
 # uncut infection clip would still sound there (until 8.00 - 71 x 65 ms =
 # 3.38 s after the shake) unless slow frames ended it early.
-INFECTION_S, FRAMES_TO_LAST_SHAKE, SHAKE_STEPS = 8.00, 71, 42
-QUIET_FROM, QUIET_TO = 2.4, 3.0
+INFECTION_S, FRAMES_TO_LAST_SHAKE, SHAKE_STEPS, QUIET_FROM, QUIET_TO = 8.00, 71, 42, 2.4, 3.0
 
 
 def squares(shot, rgb, size):  # groups of rgb about size x size px
     return [b for b in blobs(shot.find(rgb)) if abs(b[2] - b[0] - size) <= 6 and abs(b[3] - b[1] - size) <= 6]
 
 
-def chaser(shot):  # the centre of the chaser's 31 px nucleus (the grabber's is 66 px)
+def chaser(t, shot):  # [the centre of the chaser's 31 px nucleus] (the grabber's is 66 px)
     return [((l + r) / 2, (t + b) / 2) for l, t, r, b in squares(shot, NUCLEUS, 30)][:1]
 
 
-def grabber(shot):  # [(on the right, y)] of the grabber's 66 px nucleus at a side edge
+def grabber(t, shot):  # [(on the right, y)] of the grabber's 66 px nucleus at a side edge
     return [(l > 0, (t + b) / 2) for l, t, r, b in blobs(shot.find(NUCLEUS)) if abs(b - t - 63) <= 8
             and (l == 0 or r == W)][:1]
 
@@ -38,9 +36,8 @@ def syringes(shot):  # grey bodies at a side wall
     return [b for b in blobs(shot.find(GREY)) if b[0] == 0 or b[2] == W]
 
 
-def germ(t):  # the pointer where the game's hazards see it
-    x, y = t.pointer()
-    return x - t.frame[0], y - t.frame[1] - harness.BAR
+def germ(t):  # the pointer where the game's hazards see it: from the outer corner, below the menu bar
+    return tuple(p - o for p, o in zip(t.pointer(), (t.frame[0], t.frame[1] + harness.BAR)))
 
 
 # What a level must show: looks(test, shot), run on every shot until each has
@@ -51,28 +48,24 @@ def drifters(t, shot):  # a red disc wholly in view with its black outline above
                if top > 5 and b - top > 20)
 
 
-def fragments(t, shot):  # several at once; the first seen dates the burst
-    found = squares(shot, PALE_BLUE, 52)
-    t.seen.setdefault("burst", time.monotonic()) if found else None
-    return len(found) >= 3
-
-
-def burst_heard(t, shot):  # the level's opening sting is over long before the first burst
-    at = t.seen.get("burst")
-    return at and t.recorded() > t.offset_at(at + 0.5) and t.peak(t.offset_at(at - 0.3), t.offset_at(at + 0.5)) > AUDIBLE
+def fragments(t, shot):  # several at once, and the sound of the burst when the first showed
+    found = squares(shot, PALE_BLUE, 52)  # (the level's opening sting is over long before)
+    at = t.seen.setdefault("burst", time.monotonic()) if found else t.seen.get("burst")
+    t.seen["several"] = t.seen.get("several") or len(found) >= 3
+    return t.seen["several"] and at and t.peak(t.offset_at(at - 0.3), t.offset_at(at + 0.5)) > AUDIBLE
 
 
 def chased(t, shot):  # a death right after the chaser came from over 100 px away to within 50 px
     if t.seen["dead"] and t.seen.get("gap", 99) < 50 and t.seen["far"] > 100:
         return t.progress() == bytes([6, 0, 0, 0]) or t.fail("a death wrote the file")
-    for cell in chaser(shot) if not t.seen["dead"] else []:
+    for cell in chaser(t, shot) if not t.seen["dead"] else []:
         t.seen["gap"] = math.dist(cell, germ(t))
         t.seen.setdefault("far", t.seen["gap"])
 
 
 def reeled(t, shot):  # the pointer, held still, pulled toward a grabber at a side edge along a white line
     (gx, gy), last = germ(t), t.seen.get("last")
-    for side, y in grabber(shot):
+    for side, y in grabber(t, shot):
         if last and last != (gx, gy):  # toward the anchor, 5 px a frame on each axis
             dx, dy = gx - last[0], gy - last[1]
             t.assertTrue(dx % 5 == dy % 5 == 0 and (dx > 0) == side and (
@@ -94,14 +87,12 @@ def sprayed(t, shot):  # green dots across the window, the germ moved out of bot
 
 
 LEVELS = {  # menu item: progress, where the germ is held (None: where the level puts it), seconds, looks
-    "Level 4": (5, (484, 40), 15, [drifters, fragments, burst_heard, lambda t, s: any(  # a cell, white inside
-        s.at(b[0] + 25, (b[1] + b[3]) // 2) == WHITE for b in squares(s, PALE_BLUE, 102))]),
+    "Level 4": (5, (484, 40), 15, [drifters, fragments, lambda t, s: squares(s, PALE_BLUE, 102)]),  # and a burster
     "Level 5": (6, (484, 40), 25, [chased]),
     "Level 7": (8, None, 15, [reeled]),
     # Syringes slide in from the side walls till the grey stops 87 px in, 13 px short of the tips.
     "Level 9": (10, None, 15, [sprayed, lambda t, s: any(b[2] - b[0] >= 85 for b in syringes(s))]),
-    "Final Level": (11, (484, 40), 15, [drifters, lambda t, s: chaser(s), lambda t, s: len(s.find(GREY)) > 100,
-                                        lambda t, s: grabber(s)]),
+    "Final Level": (11, (484, 40), 15, [drifters, chaser, lambda t, s: len(s.find(GREY)) > 100, grabber]),
 }
 
 
@@ -121,22 +112,22 @@ class LevelsTest(harness.Case):
                 found = [done or look(self, shot) for done, look in zip(found, looks)]
                 if all(found):
                     return
-            self.assertTrue(self.seen["dead"], f"{item}: within {seconds} s saw only {found}, {self.seen}")
-            self.close_box(self.boxes()[0])
+            self.close_box((self.boxes() or self.fail(f"{item}: within {seconds} s saw only {found}, {self.seen}"))[0])
         self.fail(f"{item}: the germ died each time before all was seen; last {found}, {self.seen}")
 
     def test_ending_act_beats_shakes_and_bursts_then_the_audio_server_dies_mid_level(self):
         self.launch(12)
-        origin, start, moves = self.client[:2], self.recorded(), []
+        start, moves = self.recorded(), [(0, self.client[:2])]  # (monotonic time, window position) at each move
         self.choose("Start", "Ending Act")
 
-        def shaken_and_recorded():  # (monotonic time, window position) at each move
+        def shaken_and_recorded():  # a mark at each look
             now, when = self.geometry(self.wid)[:2], time.monotonic()
-            self.offset_at(when)  # a mark at each look
-            moves.extend([(when, now)] if now != (moves[-1][1] if moves else origin) else [])
-            return moves and when > moves[-1][0] + QUIET_TO and self.recorded() >= self.offset_at(moves[-1][0] + QUIET_TO)
+            moves.extend([(when, now)] if now != moves[-1][1] else [])
+            recorded = self.offset_at(moves[-1][0] + QUIET_TO) <= self.recorded()
+            return recorded and len(moves) > 1 and when > moves[-1][0] + QUIET_TO
         wait_until(shaken_and_recorded, "the shaking and the burst to end", 60, 0.02)
-        self.assertEqual(moves[-1][1], (origin[0] + 5, origin[1]), "not left 5 px right")
+        (_, (x, y)), (first, _), (last, end) = moves[0], moves[1], moves[-1]
+        self.assertEqual(end, (x + 5, y), "not left 5 px right")
         self.settle()
         # Played on silently, in one line, after a death with its sound to play.
         self.begin("Level 4")
@@ -156,7 +147,7 @@ class LevelsTest(harness.Case):
         gaps = [round(b - a, 3) for a, b in zip(beats, beats[1:])]  # the 20th beat is cut off
         self.assertTrue(len(beats) >= 19 and all(BEAT_GAP_S[0] <= gap <= BEAT_GAP_S[1] for gap in gaps[:18]), gaps)
 
-        (first, _), (last, _), at = moves[0], moves[-1], self.offset_at
+        at = self.offset_at
         self.assertGreater(self.peak(at(first), at(last - 0.3)), AUDIBLE, "no infection clip while the window shook")
         if INFECTION_S - FRAMES_TO_LAST_SHAKE * (last - first) / SHAKE_STEPS < QUIET_FROM + 0.25:
             self.skipTest(f"frames of {(last - first) / SHAKE_STEPS:.3f} s end the infection clip early anyway")
