@@ -17,13 +17,13 @@ def is_germ(shape):  # mostly green, unlike the arrow
 class PlayerTest(harness.Case):
 
     def test_without_a_display_options_answer_and_the_game_fails_in_one_line(self):
-        # (arguments, DISPLAY, exit code, says something on stdout, lines on stderr)
+        # (arguments, DISPLAY, exit code, says something on stdout, lines on stderr, each ended)
         for args, display, *expected in (([], "", 1, False, 1), ([], ":4321", 1, False, 1), (["--bogus"], ":4321", 2,
                                          False, 1), (["--help"], "", 0, True, 0), (["--version"], "", 0, True, 0)):
             env = {k: v for k, v in self.env.items() if k != "DISPLAY"} | ({"DISPLAY": display} if display else {})
             done = subprocess.run([harness.BINARY, *args], cwd=self.tmp, env=env, capture_output=True, text=True,
                                   timeout=30)
-            self.assertEqual([done.returncode, bool(done.stdout.strip()), len(done.stderr.splitlines())], expected, done)
+            self.assertEqual([done.returncode, bool(done.stdout.strip()), done.stderr.count("\n")], expected, done)
 
     def test_a_player_from_a_short_file_through_countdown_walls_deaths_help_boxes_and_an_edited_file(self):
         self.launch(bytes([3, 0]))  # too short: read as no progress, and survived
@@ -41,9 +41,9 @@ class PlayerTest(harness.Case):
         self.assertEqual(self.progress(), bytes([3, 0]), "progress saved before the countdown ended")
         # Its words in order, until the centre is clear: "Set" narrowest, "INFECT!" widest.
         wait_until(lambda: (text := self.text()) not in texts and texts.append(text) or not text, "its end", 30, 0.01)
-        widths = [right - left for left, right in texts[:-1]]
+        widths = [b - a for a, b in texts[:-1]]
         self.assertTrue(len(widths) == 3 and widths[1] < widths[0] < widths[2], texts)
-        self.assertEqual((*self.cursor()[:3], is_germ(self.cursor())), (32, 32, (15, 15), True), "the germ in a game")
+        self.assertEqual((*self.cursor()[:3], is_germ(self.cursor())), (32, 32, (15, 15), True), "germ")
         self.move(*self.to_screen(300, -10))
         wait_until(lambda: is_germ(self.cursor()), "the germ over the menu bar too")
         wait_until(lambda: self.progress() == bytes(4), "progress 0 saved")

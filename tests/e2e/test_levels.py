@@ -24,16 +24,12 @@ def squares(shot, rgb, size):  # groups of rgb about size x size px
 
 
 def chaser(t, shot):  # [the centre of the chaser's 31 px nucleus] (the grabber's is 66 px)
-    return [((l + r) / 2, (t + b) / 2) for l, t, r, b in squares(shot, NUCLEUS, 30)][:1]
+    return [((l + r) / 2, (top + b) / 2) for l, top, r, b in squares(shot, NUCLEUS, 30)][:1]
 
 
 def grabber(t, shot):  # [(on the right, y)] of the grabber's 66 px nucleus at a side edge
-    return [(l > 0, (t + b) / 2) for l, t, r, b in blobs(shot.find(NUCLEUS)) if abs(b - t - 63) <= 8
+    return [(l > 0, (top + b) / 2) for l, top, r, b in blobs(shot.find(NUCLEUS)) if abs(b - top - 63) <= 8
             and (l == 0 or r == W)][:1]
-
-
-def syringes(shot):  # grey bodies at a side wall
-    return [b for b in blobs(shot.find(GREY)) if b[0] == 0 or b[2] == W]
 
 
 def germ(t):  # the pointer where the game's hazards see it: from the outer corner, below the menu bar
@@ -43,9 +39,8 @@ def germ(t):  # the pointer where the game's hazards see it: from the outer corn
 # What a level must show: looks(test, shot), run on every shot until each has
 # returned something true once; test.seen holds what they note, "dead" while
 # a death box is up.
-def drifters(t, shot):  # a red disc wholly in view with its black outline above it
-    return any(shot.at((l + r) // 2, top - 1) == BLACK for l, top, r, b in blobs(shot.find(RED))
-               if top > 5 and b - top > 20)
+def drifters(t, shot):  # a red disc over 20 px tall, wholly in view (top > 20), its black outline above it
+    return any(shot.at((l + r) // 2, top - 1) == BLACK for l, top, r, b in blobs(shot.find(RED)) if b - top > 20 < top)
 
 
 def fragments(t, shot):  # several at once, and the sound of the burst when the first showed
@@ -78,20 +73,20 @@ def reeled(t, shot):  # the pointer, held still, pulled toward a grabber at a si
     return t.seen.get("steps", 0) >= 4 and t.seen.get("line")
 
 
-def sprayed(t, shot):  # green dots across the window, the germ moved out of both syringes' rows
-    bodies, dots = syringes(shot), [x for x, _ in shot.find(GREEN)]
+def sprayed(t, shot):  # green dots across, grey syringes in from the side walls, the germ out of their rows
+    bodies, dots = [b for b in blobs(shot.find(GREY)) if 0 in (b[0], b[2] - W)], [x for x, _ in shot.find(GREEN)]
     if len(bodies) == 2 and "dodged" not in t.seen:
         t.seen["dodged"] = max(range(100, 560, 20), key=lambda y: min(abs(y - (b[1] + b[3]) / 2) for b in bodies))
         t.move(*t.to_screen(244, t.seen["dodged"]))
-    return dots and max(dots) - min(dots) > 350
+    # The syringes' tips stop 100 px in; their grey, 13 px short of them.
+    return dots and max(dots) - min(dots) > 350 and any(b[2] - b[0] >= 85 for b in bodies)
 
 
 LEVELS = {  # menu item: progress, where the germ is held (None: where the level puts it), seconds, looks
     "Level 4": (5, (484, 40), 15, [drifters, fragments, lambda t, s: squares(s, PALE_BLUE, 102)]),  # and a burster
     "Level 5": (6, (484, 40), 25, [chased]),
     "Level 7": (8, None, 15, [reeled]),
-    # Syringes slide in from the side walls till the grey stops 87 px in, 13 px short of the tips.
-    "Level 9": (10, None, 15, [sprayed, lambda t, s: any(b[2] - b[0] >= 85 for b in syringes(s))]),
+    "Level 9": (10, None, 15, [sprayed]),
     "Final Level": (11, (484, 40), 15, [drifters, chaser, lambda t, s: len(s.find(GREY)) > 100, grabber]),
 }
 
@@ -151,7 +146,7 @@ class LevelsTest(harness.Case):
         self.assertGreater(self.peak(at(first), at(last - 0.3)), AUDIBLE, "no infection clip while the window shook")
         if INFECTION_S - FRAMES_TO_LAST_SHAKE * (last - first) / SHAKE_STEPS < QUIET_FROM + 0.25:
             self.skipTest(f"frames of {(last - first) / SHAKE_STEPS:.3f} s end the infection clip early anyway")
-        self.assertLess(self.peak(at(last + QUIET_FROM), at(last + QUIET_TO)), SILENT, "the clip sounds after the burst")
+        self.assertLess(self.peak(at(last + QUIET_FROM), at(last + QUIET_TO)), SILENT, "the clip outlasts the burst")
 
 
 for level in LEVELS:
