@@ -147,9 +147,10 @@ TEST_P(LevelTest, CompletesOnItsFirstWaveAloneAndRaisesTheProgressByItsRule)
     for (const auto& [nBefore, nAfter] : f.raises) {
         StartState(f.nState, nBefore);
         m_platform.RunFrames(1);
-        // The closing phase with one drifter still out holds the level;
-        // nothing else does.
-        m_dlg.m_nFrame = f.nEndFrame + 1;
+        // The frame that reaches the end frame runs both phases, so the
+        // drifter still out moves twice; it alone holds the level, and the
+        // closing phase counts no frames.
+        m_dlg.m_nFrame = f.nEndFrame - 1;
         m_dlg.m_nFirstWaveReleased = f.nCount;
         m_dlg.m_nSecondWaveReleased = 1;
         for (int i = 0; i < f.nCount; ++i) {
@@ -159,6 +160,8 @@ TEST_P(LevelTest, CompletesOnItsFirstWaveAloneAndRaisesTheProgressByItsRule)
         PlaceGermAt(Point{100, 450});
         m_platform.RunFrames(1);
         ASSERT_EQ(m_dlg.m_nState, f.nState);
+        EXPECT_EQ(m_dlg.m_pFirstWave[0].m_rcBox.top, 100 + 2 * f.nSpeed);
+        EXPECT_EQ(m_dlg.m_nFrame, f.nEndFrame);
         EXPECT_EQ(Modes(), f.bFallWhenClosing ? std::string(f.nCount, '.') : f.pszModes);
         m_dlg.m_pFirstWave[0].m_bActive = 0;
         m_platform.RunFrames(1);
@@ -175,31 +178,5 @@ TEST_P(LevelTest, CompletesOnItsFirstWaveAloneAndRaisesTheProgressByItsRule)
 
 INSTANTIATE_TEST_SUITE_P(EveryLevel, LevelTest, ::testing::ValuesIn(kLevels),
                          [](const auto& info) { return "State" + std::to_string(info.param.nState); });
-
-class LevelEndTest : public LevelTest {};
-
-// The two frames that reach the end frame run both phases: the wave moves
-// and is drawn twice; the closing phase does not count frames.
-TEST_F(LevelEndTest, TheTwoFramesThatReachTheEndFrameMoveTheWaveTwice)
-{
-    StartState(kStateLevel1 + 1, 3);
-    ASSERT_TRUE(PlayDodging([&] { return m_dlg.m_nFrame < 524; }));
-    for (int nFrame : {524, 525}) {
-        ASSERT_TRUE(Dodge());
-        std::vector<CDrifter> before(m_dlg.m_pFirstWave, m_dlg.m_pFirstWave + m_dlg.m_nFirstWaveCount);
-        m_platform.RunFrames(1);
-        size_t nActive = 0;
-        int nDoubleSteps = 0;
-        for (size_t i = 0; i < before.size(); ++i) {
-            nActive += before[i].m_bActive == 1;
-            nDoubleSteps += m_dlg.m_pFirstWave[i].m_rcBox.top - before[i].m_rcBox.top == 40;
-        }
-        EXPECT_GT(nDoubleSteps, 0) << "frame " << nFrame;
-        EXPECT_EQ(m_platform.m_lastFrame.Of(DrawnShape::Kind::Ellipse).size(), 4 * nActive);
-    }
-    EXPECT_EQ(m_dlg.m_nFrame, 526);
-    m_platform.RunFrames(1);
-    EXPECT_EQ(m_dlg.m_nFrame, 526);
-}
 
 }  // namespace

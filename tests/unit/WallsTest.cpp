@@ -65,22 +65,15 @@ TEST_F(WallsTest, EachWallPushesBackFromItsBoundaryPixelOutward)
 }
 
 // A touch during a push counts but does not lengthen it: ten frames from the
-// first touch, then the hits reset.
-TEST_F(WallsTest, APushLastsTenFramesFromItsFirstTouchThenResets)
+// first touch, then the hits reset. The seventh touch kills, even in the
+// countdown and on the frame that would end the push; the death clears it.
+TEST_F(WallsTest, APushLastsTenFramesAndTheSeventhTouchKillsEvenOnItsLastFrame)
 {
     StartCountdown();
     TouchLeftWallOn({1, 5}, 11);
     EXPECT_EQ(m_platform.m_ptCursor.x, Window().left + 120);
     EXPECT_EQ(m_dlg.m_strPushDir, "Nowhere");
-    EXPECT_EQ(m_dlg.m_nWallHits, 0);
-    EXPECT_EQ(m_dlg.m_nPushFrames, 0);
-}
-
-// The seventh touch kills, even in the countdown and on the frame that would
-// end the push; the death clears the push.
-TEST_F(WallsTest, TheSeventhTouchKillsOnTheFrameThePushEnds)
-{
-    StartCountdown();
+    EXPECT_EQ(m_dlg.m_nWallHits + m_dlg.m_nPushFrames, 0);
     TouchLeftWallOn({1, 6, 7, 8, 9, 10}, 10);
     EXPECT_EQ(m_dlg.m_nState, kStateCountdown);
     TouchLeftWallOn({1}, 1);
