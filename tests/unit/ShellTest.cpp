@@ -37,37 +37,26 @@ TEST_F(ShellTest, CountdownShowsItsWordsAndSoundsOnTheirFramesThenStartsLevel1)
     EXPECT_EQ(ProgressBytes(), (std::vector<unsigned char>{0, 0, 0, 0}));
 }
 
-TEST_F(ShellTest, StartCommandsSetTheirStatesOnlyWhenIdle)
-{
-    const std::pair<int, int> commands[] = {{32771, 1}, {32772, 3}, {32779, 10}, {32780, 11}, {32781, 12}};
-    for (const auto& [nCommand, nState] : commands) {
-        m_dlg.m_nState = kStateIdle;
-        m_dlg.OnCommand(nCommand);
-        EXPECT_EQ(m_dlg.m_nState, nState) << nCommand;
-    }
-    m_dlg.OnCommand(ids::kNewGame);  // ignored: state 12 is running
-    EXPECT_EQ(m_dlg.m_nState, kStateEndingAct);
-}
-
-TEST_F(ShellTest, PlayingGreysTheStartMenuShowsTheGermAndLeavesHelpAlone)
+// Each "Start" item sets its state, which greys the whole "Start" menu, shows
+// the germ and ignores a second command; Help items are never greyed.
+TEST_F(ShellTest, StartItemsSetTheirStatesWhichGreyTheMenuAndShowTheGerm)
 {
     WriteProgress(12);
-    m_platform.RunFrames(1);
-    EXPECT_FALSE(m_platform.m_bGermCursor);  // the arrow while idle
-    for (const auto& [nId, bEnabled] : m_platform.m_menu) {
-        EXPECT_TRUE(bEnabled) << nId;
-    }
-    for (int nState = 1; nState <= 12; ++nState) {
-        m_dlg.m_nState = nState;
-        m_platform.RunFrames(1);
-        for (int nId = ids::kFirstStartCommand; nId <= ids::kLastStartCommand; ++nId) {
-            EXPECT_FALSE(m_platform.m_menu[nId]) << "state " << nState << " item " << nId;
-        }
-        EXPECT_TRUE(m_platform.m_bGermCursor) << "state " << nState;
+    for (int nId = ids::kFirstStartCommand; nId <= ids::kLastStartCommand; ++nId) {
         m_dlg.ClearLevel();
+        m_dlg.m_nState = kStateIdle;
+        m_platform.RunFrames(1);
+        EXPECT_FALSE(m_platform.m_bGermCursor);  // the arrow while idle
+        Choose(nId);
+        m_dlg.OnCommand(ids::kNewGame);  // ignored: a state is running
+        EXPECT_EQ(m_dlg.m_nState, nId == ids::kNewGame ? 1 : nId - ids::kLevel2 + 3) << nId;
+        m_platform.RunFrames(1);
+        for (int nItem = ids::kFirstStartCommand; nItem <= ids::kLastStartCommand; ++nItem) {
+            EXPECT_FALSE(m_platform.m_menu[nItem]) << "item " << nId << " greys " << nItem;
+        }
+        EXPECT_TRUE(m_platform.m_bGermCursor) << nId;
     }
-    EXPECT_EQ(m_platform.m_menu.count(ids::kInstructions), 0u);
-    EXPECT_EQ(m_platform.m_menu.count(ids::kAbout), 0u);
+    EXPECT_EQ(m_platform.m_menu.count(ids::kInstructions) + m_platform.m_menu.count(ids::kAbout), 0u);
 }
 
 // A wave of n is released on ticks 1 to n; tick n + 1 stops its timer and
