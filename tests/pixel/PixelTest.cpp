@@ -16,7 +16,7 @@ void PrintTo(const Rect& rc, std::ostream* p) { *p << rc.left << ',' << rc.top <
 
 namespace {
 
-constexpr Rgb kGround{0, 0, 255}, kPen{255, 0, 0}, kBrush{0, 255, 0}, kWhite{255, 255, 255};
+constexpr Rgb kPen{255, 0, 0}, kBrush{0, 255, 0}, kWhite{255, 255, 255};
 
 constexpr QRgb Q(Rgb rgb) { return qRgb(rgb.r, rgb.g, rgb.b); }
 
@@ -25,13 +25,11 @@ constexpr QRgb Q(Rgb rgb) { return qRgb(rgb.r, rgb.g, rgb.b); }
 std::map<QRgb, Rect> BoundsOfColours(const QImage& image)
 {
     std::map<QRgb, Rect> bounds;
-    for (int nY = 0; nY < image.height(); ++nY) {
+    for (int nY = 0; nY < image.height(); ++nY)
         for (int nX = 0; nX < image.width(); ++nX) {
             Rect& rc = bounds.try_emplace(image.pixel(nX, nY), Rect{nX, nY, nX + 1, nY + 1}).first->second;
-            rc = Rect{std::min(rc.left, nX), std::min(rc.top, nY), std::max(rc.right, nX + 1),
-                      std::max(rc.bottom, nY + 1)};
+            rc = Rect{std::min(rc.left, nX), rc.top, std::max(rc.right, nX + 1), nY + 1};
         }
-    }
     return bounds;
 }
 
@@ -44,38 +42,32 @@ void Ellipse(DrawingContext& dc, int nPenWidth, Rgb rgbPen, Rgb rgbBrush, const 
 
 struct Shape {
     const char* pszName;
-    void (*draw)(DrawingContext& dc);
     Rect rcPen, rcBrush;  // bounds of the pen's and the brush's colour; empty: none
+    void (*draw)(DrawingContext& dc);
 };
-
-void PrintTo(const Shape& shape, std::ostream* pOut) { *pOut << shape.pszName; }
 
 constexpr Point kTriangle[] = {{10, 10}, {60, 10}, {10, 60}};
 
 const Shape kShapes[] = {
-    {"ThinLinesLeaveOutTheirLastPixel",
-     [](DrawingContext& dc) { dc.SelectPen(1, kPen); dc.Line({10, 10}, {10, 40}); dc.Line({20, 10}, {60, 30}); },
-     {10, 10, 60, 40}, {}},
-    {"FillRectCoversLeftToRightMinusOneAndNothingWhenInverted",
-     [](DrawingContext& dc) { dc.FillRect({10, 20, 30, 40}, kBrush); dc.FillRect({50, 50, 40, 60}, kBrush); },
-     {}, {10, 20, 30, 40}},
-    {"ThinEllipseOutlineStaysInsideItsBox", [](DrawingContext& dc) { Ellipse(dc, 1, kPen, kBrush, {10, 10, 30, 24}); },
-     {10, 10, 30, 24}, {11, 11, 29, 23}},
+    {"ThinLinesLeaveOutTheirLastPixel", {10, 10, 60, 40}, {},
+     [](DrawingContext& dc) { dc.SelectPen(1, kPen); dc.Line({10, 10}, {10, 40}); dc.Line({20, 10}, {60, 30}); }},
+    {"FillRectCoversLeftToRightMinusOneAndNothingWhenInverted", {}, {10, 20, 30, 40},
+     [](DrawingContext& dc) { dc.FillRect({10, 20, 30, 40}, kBrush); dc.FillRect({50, 50, 40, 60}, kBrush); }},
+    {"ThinEllipseOutlineStaysInsideItsBox", {10, 10, 30, 24}, {11, 11, 29, 23},
+     [](DrawingContext& dc) { Ellipse(dc, 1, kPen, kBrush, {10, 10, 30, 24}); }},
     // One pixel out on every side and one in, symmetric about the box's middle.
-    {"ThreePixelEllipseOutlineIsCentredOnTheBoxEdge",
-     [](DrawingContext& dc) { Ellipse(dc, 3, kPen, kBrush, {10, 10, 30, 24}); }, {9, 9, 31, 25}, {12, 12, 28, 22}},
-    {"PolygonIsFilledWithTheBrushAndOutlinedWithThePen",
-     [](DrawingContext& dc) { dc.SelectPen(1, kPen); dc.SelectBrush(kBrush); dc.Polygon(kTriangle); },
-     {10, 10, 61, 61}, {11, 11, 59, 59}},
+    {"ThreePixelEllipseOutlineIsCentredOnTheBoxEdge", {9, 9, 31, 25}, {12, 12, 28, 22},
+     [](DrawingContext& dc) { Ellipse(dc, 3, kPen, kBrush, {10, 10, 30, 24}); }},
+    {"PolygonIsFilledWithTheBrushAndOutlinedWithThePen", {10, 10, 61, 61}, {11, 11, 59, 59},
+     [](DrawingContext& dc) { dc.SelectPen(1, kPen); dc.SelectBrush(kBrush); dc.Polygon(kTriangle); }},
 };
 
 class PixelShape : public testing::TestWithParam<Shape> {};
 
-// No colours but the ground, the pen's and the brush's: shapes have hard edges.
+// No colours but the black ground, the pen's and the brush's: shapes have hard edges.
 TEST_P(PixelShape, HasItsPixels)
 {
-    QtDrawingContext dc(Size{120, 100});
-    dc.FillRect(Rect{0, 0, 120, 100}, kGround);
+    QtDrawingContext dc(Size{120, 100});  // on black
     GetParam().draw(dc);
     std::map<QRgb, Rect> bounds = BoundsOfColours(dc.Image());
     EXPECT_EQ(bounds[Q(kPen)], GetParam().rcPen);
@@ -91,10 +83,9 @@ INSTANTIATE_TEST_SUITE_P(Primitives, PixelShape, testing::ValuesIn(kShapes),
 // again in other colours, pens and places, matches its stroked twin.
 TEST(PixelShapeCache, CopiesGiveTheStrokedPixels)
 {
-    const struct { int nPen; Rgb rgbPen, rgbBrush; Point pt; } cases[] = {
-        {3, kPen, kBrush, {10, 10}}, {3, kPen, kWhite, {40, 10}}, {3, kWhite, kBrush, {70, 10}},
-        {2, kPen, kBrush, {10, 40}}, {1, kPen, kBrush, {40, 40}}, {4, kPen, kBrush, {70, 40}},
-        {3, kPen, kBrush, {13, 71}}};
+    const struct { int nPen; Rgb rgbPen, rgbBrush; Point pt; } cases[] = {{3, kPen, kBrush, {10, 10}},
+        {3, kPen, kWhite, {40, 10}}, {3, kWhite, kBrush, {70, 10}}, {2, kPen, kBrush, {10, 40}},
+        {1, kPen, kBrush, {40, 40}}, {4, kPen, kBrush, {70, 40}}, {3, kPen, kBrush, {13, 71}}};
     QtDrawingContext dc(Size{120, 100});
     for (const auto& c : cases) {
         const int nM = c.nPen - 1;  // room for the pen, none to spare
@@ -102,45 +93,37 @@ TEST(PixelShapeCache, CopiesGiveTheStrokedPixels)
         Ellipse(dc, c.nPen, c.rgbPen, c.rgbBrush, {c.pt.x, c.pt.y, c.pt.x + 20, c.pt.y + 14});
         Ellipse(dcEdge, c.nPen, c.rgbPen, c.rgbBrush, {nM, nM, nM + 20, nM + 14});
         EXPECT_EQ(dc.Image().copy(c.pt.x - nM, c.pt.y - nM, 20 + 2 * nM, 14 + 2 * nM), dcEdge.Image())
-            << "pen " << c.nPen << " at " << c.pt.x << ", " << c.pt.y;
+            << "case " << &c - cases;
     }
 }
 
-class PixelFrame : public testing::Test {
-protected:
+struct PixelFrame : testing::Test {
     PixelFrame() : m_dlg(m_platform) { m_dlg.OnInitDialog(); }
 
     SurfacePlatform m_platform;
     CGermDlg m_dlg;
 };
 
-// Columns of the idle frame, left wall to right wall: the 40-pixel edge
-// shade, four 7-pixel stripes each side, and the field between.
-TEST_F(PixelFrame, IdleFrameShowsTheVesselWallsAndField)
+// The backdrop's columns, left wall to right wall: the 40-pixel edge shade,
+// four 7-pixel stripes each side, and the field between. Banner text on it is
+// black on an opaque white cell of its extent, centred on column 244, its top
+// on the middle row 290; the pen outlives it.
+TEST_F(PixelFrame, BackdropHasTheVesselWallsAndTheBannerIsBlackOnAWhiteCellCentred)
 {
-    m_dlg.DrawFrame();
+    QtDrawingContext dc(Size{489, 581});
+    m_dlg.DrawBackdrop(dc);
     const int nEdges[] = {0, 17, 24, 31, 38, 45, 445, 452, 459, 466, 473, 489};
     const int nReds[] = {100, 110, 120, 130, 140, 150, 140, 130, 120, 110, 100};
     for (const int nY : {0, 290, 580})
         for (int i = 0; i < 11; ++i)
             for (int nX = nEdges[i]; nX < nEdges[i + 1]; ++nX)
-                ASSERT_EQ(m_platform.m_imgPresented.pixel(nX, nY), qRgb(nReds[i], 0, 0)) << nX << ", " << nY;
-}
-
-// Text is black on an opaque white cell of its extent, its top on the middle
-// row; the pen outlives it.
-TEST_F(PixelFrame, BannerIsBlackOnAWhiteCellCentredAndKeepsThePen)
-{
-    QtDrawingContext dc(Size{489, 581});
-    m_dlg.DrawBackdrop(dc);
+                ASSERT_EQ(dc.Image().pixel(nX, nY), qRgb(nReds[i], 0, 0)) << nX << ", " << nY;
     Ellipse(dc, 1, kPen, kBrush, {5, 20, 45, 40});
     m_dlg.DrawBanner(dc, "INFECT!");
     dc.Ellipse({5, 70, 49, 90});
     const Size size = dc.GetTextExtent("INFECT!");
     std::map<QRgb, Rect> bounds = BoundsOfColours(dc.Image());
-    const Rect rcCell = bounds[Q(kWhite)];
-    EXPECT_EQ((Rect{0, rcCell.top, rcCell.Width(), rcCell.bottom}), (Rect{0, 581 / 2, size.cx, 581 / 2 + size.cy}));
-    EXPECT_EQ((rcCell.left + rcCell.right) / 2, 489 / 2);
+    EXPECT_EQ(bounds[Q(kWhite)], (Rect{244 - size.cx / 2, 290, 244 + (size.cx + 1) / 2, 290 + size.cy}));
     // The glyphs may be smoothed, but their stems are black.
     EXPECT_GT(bounds[qRgb(0, 0, 0)].Width(), size.cx / 2);
     EXPECT_EQ(bounds[Q(kPen)], (Rect{5, 20, 49, 90}));
@@ -155,14 +138,12 @@ TEST_F(PixelFrame, ABeatFrameShowsTheHeartStretchedToItsPlaceAndSize)
     m_dlg.m_nState = game::kStateEndingAct;
     for (int nCall = 1; nCall <= 30; ++nCall)
         m_dlg.DrawFrame();
-    const QImage& image = m_platform.m_imgPresented;
     const int nLeft = m_platform.GetWindowRect().Width() / 2 - 333 / 2;
-    const QImage heart = QImage(QStringLiteral(":/res/bitmap/%1.bmp").arg(ids::kHeartBitmap))
-                             .scaled(343, 333).convertToFormat(image.format());
+    const QImage heart = QImage(QStringLiteral(":/res/bitmap/%1.bmp").arg(ids::kHeartBitmap)).scaled(343, 333);
     int nSame = 0;
     for (int nY = 0; nY < 308; ++nY)
         for (int nX = nLeft; nX < nLeft + 343; ++nX)
-            nSame += image.pixel(nX, nY) == heart.pixel(nX - nLeft, nY + 25);
+            nSame += m_platform.m_imgLast.pixel(nX, nY) == heart.pixel(nX - nLeft, nY + 25);
     EXPECT_GT(nSame, 343 * 308 * 99 / 100);
 }
 

@@ -7,19 +7,13 @@
 #include "platform/Platform.h"
 #include "platform/qt/QtDrawingContext.h"
 
-class SurfacePlatform final : public Platform {
-public:
+struct SurfacePlatform final : Platform {
     FrameSurfaces m_surfaces;
-    QImage m_imgPresented;
-    int m_nPresented = 0;
+    QImage m_imgLast;  // the last frame presented
     Point m_ptCursor{244, 300};  // inside the window, clear of the walls
 
     std::unique_ptr<DrawingContext> CreateFrameSurface(Size size) override { return m_surfaces.Create(size, 1.0); }
-    void PresentFrame(DrawingContext& dc) override
-    {
-        m_imgPresented = static_cast<QtDrawingContext&>(dc).Finish();
-        ++m_nPresented;
-    }
+    void PresentFrame(DrawingContext& dc) override { m_imgLast = static_cast<QtDrawingContext&>(dc).Finish(); }
     bool GetCursorPos(Point& pt) override { pt = m_ptCursor; return true; }
     Rect GetClientRect() override { return Rect{0, 0, 489, 581}; }
     Rect GetWindowRect() override { return Rect{0, 0, 489, 600}; }

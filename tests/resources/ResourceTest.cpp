@@ -3,35 +3,31 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
-#include <QFile>
 #include <QImage>
+#include <QResource>
 #include <QtEndian>
 #include <algorithm>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "platform/qt/WaveDecoder.h"
 
 namespace {
 
-QByteArray EmbeddedBytes(const char* pszName)
-{
-    QFile file(QStringLiteral(":/res/") + pszName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 constexpr QRgb kField = qRgb(150, 0, 0), kIconGround = qRgb(128, 0, 0);
 constexpr QRgb kGermGreen = qRgb(0, 154, 0), kGermYellow = qRgb(198, 195, 0), kGermDot = qRgb(0, 130, 0);
 
 struct Resource {
     const char* pszName;
-    int nEncoding = 0, nRate = 0, nChannels = 0;  // a clip: SF_FORMAT_* subtype, Hz, channels and length
-    double dSeconds = 0;
-    QSize size{};              // a picture
-    int nBitmapBits = 0;       // bits per pixel of a .bmp file
+    // A clip: its length, channels, Hz and SF_FORMAT_* subtype; most are 16-bit mono at 22050 Hz.
+    int nMs = 0, nChannels = 1, nRate = 22050, nEncoding = SF_FORMAT_PCM_16;
+    QSize size{};  // a picture
+    // Bits per pixel of a .bmp file; an infected heart: its mean green minus red above the healthy
+    // one's, with the same outline.
+    int nBitmapBits = 0, nGreener = 0;
     QRgb rgbCorners = 0;       // every corner; 0: transparent
     std::set<QRgb> colours{};  // every colour there is; none: unchecked
-    int nGreener = 0;          // an infected heart: its mean green minus red above the healthy one's, same outline
     std::vector<std::pair<QPoint, QRgb>> probes{};
 };
 
@@ -42,17 +38,16 @@ class Resources : public testing::TestWithParam<Resource> {};
 TEST_P(Resources, HaveTheirFormat)
 {
     const Resource& res = GetParam();
-    const QByteArray bytes = EmbeddedBytes(res.pszName);
-    if (res.nRate) {
+    const QByteArray bytes = QResource(QStringLiteral(":/res/") + res.pszName).uncompressedData();
+    if (res.nMs) {
         // Peaks about -3 dBFS: audible next to the others, and never clipped.
         // The infection clip's eight seconds time the Ending Act.
         QString strError;
         const auto wave = DecodeWaveResource(QByteArray(res.pszName + 5, 3).toInt(), strError);
         ASSERT_TRUE(wave) << strError.toStdString();
-        EXPECT_EQ(wave->nSndfileFormat, SF_FORMAT_WAV | res.nEncoding);
-        EXPECT_EQ(wave->nSampleRate, res.nRate);
-        EXPECT_EQ(wave->nChannels, res.nChannels);
-        EXPECT_NEAR(wave->Seconds(), res.dSeconds, 0.001);
+        EXPECT_EQ(std::tuple(wave->nChannels, wave->nSampleRate, wave->nSndfileFormat),
+                  std::tuple(res.nChannels, res.nRate, SF_FORMAT_WAV | res.nEncoding));
+        EXPECT_NEAR(wave->Seconds(), res.nMs / 1000.0, 0.001);
         const auto [itMin, itMax] = std::minmax_element(wave->samples.begin(), wave->samples.end());
         EXPECT_NEAR(std::max(-*itMin, +*itMax), 32768 * 0.7, 32768 * 0.1);
         return;
@@ -63,7 +58,7 @@ TEST_P(Resources, HaveTheirFormat)
     const QImage healthy(QStringLiteral(":/res/bitmap/148.bmp"));
     std::set<QRgb> colours;
     double dGreener = 0;
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb rgb = qAlpha(image.pixel(x, y)) ? image.pixel(x, y) : 0, rgbHealthy = healthy.pixel(x, y);
             colours.insert(rgb);
@@ -72,7 +67,6 @@ TEST_P(Resources, HaveTheirFormat)
             const bool bCorner = x % (image.width() - 1) == 0 && y % (image.height() - 1) == 0;
             EXPECT_EQ(bCorner ? rgb : res.rgbCorners, res.rgbCorners) << x << ", " << y;
         }
-    }
     EXPECT_EQ(res.colours.empty() ? res.colours : colours, res.colours);
     for (const auto& [pt, rgb] : res.probes)
         EXPECT_EQ(image.pixel(pt), rgb) << pt.x() << ", " << pt.y();
@@ -85,14 +79,12 @@ const std::vector<std::pair<QPoint, QRgb>> kRing = {{{15, 15}, kGermGreen},
 const std::set<QRgb> kIcon{kIconGround, qRgb(0, 128, 0), qRgb(255, 255, 0)};
 
 const Resource kResources[] = {
-    {"wave/138.wav", SF_FORMAT_PCM_16, 22050, 1, 1.580}, {"wave/139.wav", SF_FORMAT_PCM_16, 22050, 1, 2.530},
-    {"wave/140.wav", SF_FORMAT_PCM_16, 22050, 1, 1.640}, {"wave/141.wav", SF_FORMAT_PCM_16, 22050, 1, 4.010},
-    {"wave/142.wav", SF_FORMAT_PCM_16, 22050, 1, 1.460}, {"wave/143.wav", SF_FORMAT_PCM_U8, 11025, 1, 0.740},
-    {"wave/145.wav", SF_FORMAT_PCM_16, 22050, 1, 1.490}, {"wave/149.wav", SF_FORMAT_MS_ADPCM, 22050, 2, 0.210},
-    {"wave/151.wav", SF_FORMAT_PCM_16, 32000, 2, 8.000},
+    {"wave/138.wav", 1580}, {"wave/139.wav", 2530}, {"wave/140.wav", 1640}, {"wave/141.wav", 4010},
+    {"wave/142.wav", 1460}, {"wave/145.wav", 1490}, {"wave/151.wav", 8000, 2, 32000},
+    {"wave/143.wav", 740, 1, 11025, SF_FORMAT_PCM_U8}, {"wave/149.wav", 210, 2, 22050, SF_FORMAT_MS_ADPCM},
     // The hearts' ground is exactly the field's red: no seam on the backdrop.
     {.pszName = "bitmap/148.bmp", .size = {199, 223}, .nBitmapBits = 24, .rgbCorners = kField},
-    {.pszName = "bitmap/150.bmp", .size = {199, 223}, .nBitmapBits = 24, .rgbCorners = kField, .nGreener = 40},
+    {.pszName = "bitmap/150.bmp", .size = {199, 223}, .nBitmapBits = 24, .nGreener = 40, .rgbCorners = kField},
     {.pszName = "icon/128-32.png", .size = {32, 32}, .rgbCorners = kIconGround, .colours = kIcon},
     {.pszName = "icon/128-16.png", .size = {16, 16}, .rgbCorners = kIconGround, .colours = kIcon},
     {.pszName = "cursor/130.png", .size = {32, 32}, .colours = {0, kGermGreen, kGermYellow, kGermDot}, .probes = kRing},
@@ -104,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Embedded, Resources, testing::ValuesIn(kResources));
 // cut short plays what it has; a missing sound is named.
 TEST(Resources, RefuseNoWaveKeepATruncatedClipAndNameAMissingOne)
 {
-    const QByteArray wave = EmbeddedBytes("wave/141.wav");
+    const QByteArray wave = QResource(QStringLiteral(":/res/wave/141.wav")).uncompressedData();
     QString strError;
     for (const QByteArray& bytes : {QByteArray(), QByteArray(4096, '\x5a'), QByteArray("RIFF\x10\0\0\0WAVEjunk", 16),
                                     wave.left(30), QByteArray(wave).replace(0, 4, "FORM")}) {
@@ -113,8 +105,7 @@ TEST(Resources, RefuseNoWaveKeepATruncatedClipAndNameAMissingOne)
     }
     const auto half = DecodeWave(wave.left(wave.size() / 2), strError);
     EXPECT_NEAR(half ? half->Seconds() : 0, 4.01 / 2, 0.01) << strError.toStdString();
-    EXPECT_FALSE(DecodeWaveResource(999, strError));
-    EXPECT_TRUE(strError.contains(QStringLiteral("999"))) << strError.toStdString();
+    EXPECT_TRUE(!DecodeWaveResource(999, strError) && strError.contains(u"999")) << strError.toStdString();
 }
 
 }  // namespace
