@@ -28,24 +28,6 @@ protected:
     RecordingDrawingContext m_dc;
 };
 
-TEST_F(DrifterTest, SpawnKeepsTheLastOfSecondsDrawsOrItsPlaceAtSecondZero)
-{
-    CDrifter drifter;
-    drifter.m_nSwing = 4;
-    m_platform.m_nSeconds = 3;
-    m_platform.m_randQueue = {100, 200, 489 + 250};
-    drifter.Spawn(m_dlg.m_rcClient, m_platform);
-    EXPECT_EQ(drifter.m_rcBox, (Rect{200, -50, 250, 0}));  // bottom on the top edge
-    EXPECT_EQ(drifter.m_nSwing, 4);                          // the swing goes on
-    m_platform.m_nSeconds = 0;
-    drifter.m_rcBox = Rect{300, 600, 350, 650};
-    drifter.Spawn(m_dlg.m_rcClient, m_platform);
-    EXPECT_EQ(drifter.m_rcBox, (Rect{300, -50, 350, 0}));
-    CDrifter fresh;
-    fresh.Spawn(m_dlg.m_rcClient, m_platform);
-    EXPECT_EQ(fresh.m_rcBox, (Rect{-50, -50, 0, 0}));  // a defined box, never garbage
-}
-
 // One step in mid-field: the mode flags in precedence (steered, homing,
 // zig-zag, straight), every compass word, homing's two pixels toward the germ.
 TEST_F(DrifterTest, EachModeAndWordStepsItsOwnWay)
@@ -118,19 +100,29 @@ TEST_F(DrifterTest, SteeredDrifterTurnsAtEachWallByItsDraw)
     }
 }
 
+// A drifter whose top reaches the bottom edge comes back above the top edge
+// while the level runs (at the last of the seconds field's draws, or at its
+// own x at second 0, its swing kept) and retires when the level closes.
 TEST_F(DrifterTest, LeavingThroughTheBottomReentersWhileRunningAndRetiresWhenClosing)
 {
     PlaceGermAt(Point{490, 300});
-    CDrifter& drifter = OneDrifterAt(Rect{200, 566, 250, 616});  // lands with its top on the edge
-    m_platform.m_nSeconds = 1;
-    m_platform.m_randQueue = {333};
+    CDrifter& drifter = OneDrifterAt(Rect{200, 566, 250, 616});
+    drifter.m_nSwing = 4;
+    m_platform.m_nSeconds = 3;
+    m_platform.m_randQueue = {100, 200, 489 + 250};
     ASSERT_EQ(m_dlg.UpdateFirstWave(m_dc, 15, 1), 1);
-    EXPECT_EQ(drifter.m_rcBox, (Rect{283, -50, 333, 0}));
-    EXPECT_EQ(drifter.m_bActive, 1);
-    drifter.m_rcBox = Rect{200, 566, 250, 616};
+    EXPECT_EQ(drifter.m_rcBox, (Rect{200, -50, 250, 0}));
+    EXPECT_EQ(drifter.m_nSwing, 4);
+    m_platform.m_nSeconds = 0;
+    drifter.m_rcBox = Rect{300, 566, 350, 616};
+    ASSERT_EQ(m_dlg.UpdateFirstWave(m_dc, 15, 1), 1);
+    EXPECT_EQ(drifter.m_rcBox, (Rect{300, -50, 350, 0}));
+    drifter.m_rcBox = Rect{300, 566, 350, 616};
     ASSERT_EQ(m_dlg.UpdateFirstWave(m_dc, 15, 0), 1);
-    EXPECT_EQ(drifter.m_bActive, 0);
     EXPECT_FALSE(m_dlg.AnyFirstWaveActive());
+    CDrifter fresh;
+    fresh.Spawn(m_dlg.m_rcClient, m_platform);
+    EXPECT_EQ(fresh.m_rcBox, (Rect{-50, -50, 0, 0}));  // a defined box, never garbage
 }
 
 // Drawn where it stood before moving: a red disc with a darker core, both
