@@ -1,10 +1,9 @@
 # Levels 4 to 9, the Final Level and the Ending Act started from the menu as
 # a player who reached them would: each shows its banner and its own hazards,
 # seen and heard from outside, the germ held still or moved as a player would.
-import math, time  # noqa: E401
+import math, os, time  # noqa: E401
 
-import harness
-from harness import BLACK, RATE, RED, WHITE, W, blobs, wait_until
+from harness import BAR, BLACK, RATE, RED, WHITE, W, Case, blobs, tail, wait_until
 
 PALE_BLUE, NUCLEUS, GREY, GREEN = (200, 200, 255), (245, 245, 245), (130, 130, 130), (0, 255, 0)
 # Peaks of the recording. The heart beats from about 1.6 s into the act until
@@ -33,7 +32,7 @@ def grabber(t, shot):  # [(on the right, y)] of the grabber's 66 px nucleus at a
 
 
 def germ(t):  # the pointer where the game's hazards see it: from the outer corner, below the menu bar
-    return tuple(p - o for p, o in zip(t.pointer(), (t.frame[0], t.frame[1] + harness.BAR)))
+    return tuple(p - o for p, o in zip(t.pointer(), (t.frame[0], t.frame[1] + BAR)))
 
 
 # What a level must show: looks(test, shot), run on every shot until each has
@@ -47,7 +46,7 @@ def fragments(t, shot):  # several at once, and the sound of the burst when the 
     found = squares(shot, PALE_BLUE, 52)  # (the level's opening sting is over long before)
     at = t.seen.setdefault("burst", time.monotonic()) if found else t.seen.get("burst")
     t.seen["several"] = t.seen.get("several") or len(found) >= 3
-    return t.seen["several"] and at and t.peak(t.offset_at(at - 0.3), t.offset_at(at + 0.5)) > AUDIBLE
+    return t.seen["several"] and at and t.peaks(at - 0.3, at + 0.5)[0] > AUDIBLE
 
 
 def chased(t, shot):  # a death right after the chaser came from over 100 px away to within 50 px
@@ -87,11 +86,10 @@ LEVELS = {  # menu item: progress, where the germ is held (None: where the level
     "Level 5": (6, (484, 40), 25, [chased]),
     "Level 7": (8, None, 15, [reeled]),
     "Level 9": (10, None, 15, [sprayed]),
-    "Final Level": (11, (484, 40), 15, [drifters, chaser, lambda t, s: len(s.find(GREY)) > 100, grabber]),
-}
+    "Final Level": (11, (484, 40), 15, [drifters, chaser, lambda t, s: len(s.find(GREY)) > 100, grabber])}
 
 
-class LevelsTest(harness.Case):
+class LevelsTest(Case):
     sound = True
 
     def play(self, item):
@@ -107,18 +105,18 @@ class LevelsTest(harness.Case):
                 found = [done or look(self, shot) for done, look in zip(found, looks)]
                 if all(found):
                     return
-            self.close_box((self.boxes() or self.fail(f"{item}: within {seconds} s saw only {found}, {self.seen}"))[0])
+            self.key((self.boxes() or self.fail(f"{item}: within {seconds} s saw only {found}, {self.seen}"))[0])
         self.fail(f"{item}: the germ died each time before all was seen; last {found}, {self.seen}")
 
     def test_ending_act_beats_shakes_and_bursts_then_the_audio_server_dies_mid_level(self):
         self.launch(12)
-        start, moves = self.recorded(), [(0, self.client[:2])]  # (monotonic time, window position) at each move
+        start, moves = time.monotonic(), [(0, self.client[:2])]  # (monotonic time, window position)
         self.choose("Start", "Ending Act")
 
         def shaken_and_recorded():  # a mark at each look
             now, when = self.geometry(self.wid)[:2], time.monotonic()
             moves.extend([(when, now)] if now != moves[-1][1] else [])
-            recorded = self.offset_at(moves[-1][0] + QUIET_TO) <= self.recorded()
+            recorded = self.offset_at(moves[-1][0] + QUIET_TO) <= os.path.getsize(self.raw)
             return recorded and len(moves) > 1 and when > moves[-1][0] + QUIET_TO
         wait_until(shaken_and_recorded, "the shaking and the burst to end", 60, 0.02)
         (_, (x, y)), (first, _), (last, end) = moves[0], moves[1], moves[-1]
@@ -127,30 +125,23 @@ class LevelsTest(harness.Case):
         # Played on silently, in one line, after a death with its sound to play.
         self.begin("Level 4")
         self.pulse.terminate()
-        self.close_box(self.death()[0])
-        self.begin("Level 4")
-        self.assertEqual(len(harness.tail(self.log).splitlines()), 1, harness.tail(self.log))
-        self.close_box(self.death()[0])
-        self.quit("Escape")  # at the menu
+        self.death()
+        self.assertEqual(len(tail(self.log).splitlines()), 1, tail(self.log))
+        self.key(self.wid, "Escape")
 
         # Beats: 5 ms stretches within 80 % of the loudest, more than 0.1 s after the
         # last such stretch, so that a heartbeat's quieter second thump does not count again.
-        samples, n = self.samples(start, start + int(BEATING_S * 2 * RATE)), RATE // 200
-        peaks = [max(map(abs, samples[i:i + n])) for i in range(0, len(samples), n)]
-        loud = [i * n / RATE for i, peak in enumerate(peaks) if peak and peak >= 0.8 * max(peaks)]
+        peaks = self.peaks(start, start + BEATING_S, RATE // 200)
+        loud = [i / 200 for i, peak in enumerate(peaks) if peak and peak >= 0.8 * max(peaks)]
         beats = [s for before, s in zip([-1] + loud, loud) if s - before > 0.1]
         gaps = [round(b - a, 3) for a, b in zip(beats, beats[1:])]  # the 20th beat is cut off
         self.assertTrue(len(beats) >= 19 and all(BEAT_GAP_S[0] <= gap <= BEAT_GAP_S[1] for gap in gaps[:18]), gaps)
 
-        at = self.offset_at
-        self.assertGreater(self.peak(at(first), at(last - 0.3)), AUDIBLE, "no infection clip while the window shook")
+        self.assertGreater(self.peaks(first, last - 0.3)[0], AUDIBLE, "no infection clip in the shake")
         if INFECTION_S - FRAMES_TO_LAST_SHAKE * (last - first) / SHAKE_STEPS < QUIET_FROM + 0.25:
             self.skipTest(f"frames of {(last - first) / SHAKE_STEPS:.3f} s end the infection clip early anyway")
-        self.assertLess(self.peak(at(last + QUIET_FROM), at(last + QUIET_TO)), SILENT, "the clip outlasts the burst")
+        self.assertLess(self.peaks(last + QUIET_FROM, last + QUIET_TO)[0], SILENT, "the clip outlasted the burst")
 
 
 for level in LEVELS:
     setattr(LevelsTest, "test_" + level.lower().replace(" ", "_"), lambda self, item=level: self.play(item))
-
-if __name__ == "__main__":
-    harness.unittest.main(verbosity=2)
