@@ -183,7 +183,7 @@ bool GameWindow::IsScaled() const
 QPoint GameWindow::ToGamePixels(QPoint ptDevice) const
 {
     const qreal dRatio = devicePixelRatioF();
-    const QPoint ptOrigin = screen() ? screen()->geometry().topLeft() : QPoint();
+    const QPoint ptOrigin = ScreenOrigin();
     // A screen's top-left is the same in both; its extent is scaled.
     auto scaled = [dRatio](int nFromOrigin) {
         return int(std::floor(nFromOrigin / dRatio + 1e-9));
@@ -192,17 +192,28 @@ QPoint GameWindow::ToGamePixels(QPoint ptDevice) const
     return ptOrigin + QPoint(scaled(ptFromOrigin.x()), scaled(ptFromOrigin.y()));
 }
 
+// The first device pixel of a game pixel, which ToGamePixels maps back to it.
+QPoint GameWindow::ToDevicePixels(QPoint ptGame) const
+{
+    const QPoint ptOrigin = ScreenOrigin();
+    const QPointF ptFromOrigin = QPointF(ptGame - ptOrigin) * devicePixelRatioF();
+    return ptOrigin + QPoint(int(std::ceil(ptFromOrigin.x() - 1e-9)),
+                             int(std::ceil(ptFromOrigin.y() - 1e-9)));
+}
+
+QPoint GameWindow::ScreenOrigin() const
+{
+    return screen() ? screen()->geometry().topLeft() : QPoint();
+}
+
 // Read from the server once a frame: every hazard's contact test asks, and
 // each answer is a round trip to the X server, which a busy machine makes
 // slow enough to delay the frame. A move by the game is where it put it.
 bool GameWindow::GetCursorPos(Point& pt)
 {
     if (!m_ptCursor) {
-        m_ptCursor = QCursor::pos();
-        if (IsScaled()) {
-            if (const std::optional<QPoint> ptDevice = screen_pixels::Pointer())
-                m_ptCursor = ToGamePixels(*ptDevice);
-        }
+        const std::optional<QPoint> ptDevice = screen_pixels::Pointer();
+        m_ptCursor = ptDevice ? ToGamePixels(*ptDevice) : QCursor::pos();
     }
     pt = Point{m_ptCursor->x(), m_ptCursor->y()};
     return true;
@@ -210,8 +221,9 @@ bool GameWindow::GetCursorPos(Point& pt)
 
 void GameWindow::SetCursorPos(Point pt)
 {
-    QCursor::setPos(pt.x, pt.y);
     m_ptCursor = QPoint(pt.x, pt.y);
+    if (!screen_pixels::WarpPointer(ToDevicePixels(*m_ptCursor)))
+        QCursor::setPos(*m_ptCursor);
 }
 
 void GameWindow::SetGermCursor(bool bGerm)

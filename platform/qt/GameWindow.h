@@ -64,6 +64,8 @@ private:
     void RunModal(QDialog& box);
     bool IsScaled() const;
     QPoint ToGamePixels(QPoint ptDevice) const;
+    QPoint ToDevicePixels(QPoint ptGame) const;
+    QPoint ScreenOrigin() const;
 
     // Declared before the game so that they outlive it: the game may still
     // ask for them while it is destroyed.

@@ -48,6 +48,17 @@ std::optional<QPoint> Pointer()
     return QPoint(pReply->root_x, pReply->root_y);
 }
 
+bool WarpPointer(QPoint ptDevice)
+{
+    xcb_connection_t* pConnection = Connection();
+    if (!pConnection)
+        return false;
+    xcb_warp_pointer(pConnection, XCB_WINDOW_NONE, Root(pConnection), 0, 0, 0, 0,
+                     static_cast<int16_t>(ptDevice.x()), static_cast<int16_t>(ptDevice.y()));
+    xcb_flush(pConnection);
+    return true;
+}
+
 std::optional<QRect> OuterFrame(const QWindow* pWindow)
 {
     xcb_connection_t* pConnection = Connection();
@@ -79,6 +90,11 @@ std::optional<QRect> OuterFrame(const QWindow* pWindow)
 std::optional<QPoint> Pointer()
 {
     return std::nullopt;
+}
+
+bool WarpPointer(QPoint)
+{
+    return false;
 }
 
 std::optional<QRect> OuterFrame(const QWindow*)
