@@ -3,7 +3,7 @@
 
 vasculon_play_packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev libsndfile1-dev fonts-dejavu-core
+    qt6-base-dev qt6-multimedia-dev libsndfile1-dev libxcb-shm0-dev fonts-dejavu-core
 )
 vasculon_test_packages=(
     "${vasculon_play_packages[@]}"

@@ -1,6 +1,13 @@
 #include "platform/qt/FrameView.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+
+#ifdef VASCULON_HAVE_XCB_SHM
+#include "platform/qt/X11Presenter.h"
+#else
+class X11Presenter {};
+#endif
 
 FrameView::FrameView(int nWidth, int nHeight, QWidget* pParent)
     : QWidget(pParent), m_imgFrame(nWidth, nHeight, QImage::Format_RGB32)
@@ -10,18 +17,54 @@ FrameView::FrameView(int nWidth, int nHeight, QWidget* pParent)
     setFixedSize(nWidth, nHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+#ifdef VASCULON_HAVE_XCB_SHM
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        // A window of its own that Qt leaves unpainted: frames are put on it.
+        setAttribute(Qt::WA_NativeWindow);
+        setAttribute(Qt::WA_PaintOnScreen);
+    }
+#endif
 }
+
+FrameView::~FrameView() = default;
 
 void FrameView::Present(const QImage& image)
 {
     m_imgFrame = image;
-    update();
+    if (!PutDirectly())
+        update();
+}
+
+QPaintEngine* FrameView::paintEngine() const
+{
+    return testAttribute(Qt::WA_PaintOnScreen) ? nullptr : QWidget::paintEngine();
 }
 
 void FrameView::paintEvent(QPaintEvent*)
 {
+    if (PutDirectly())
+        return;
     // The frame has the screen's device pixels; the painter keeps to the
     // region being painted.
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), m_imgFrame);
+}
+
+// Puts the frame on the area's own window; false when it cannot be, from then
+// on: the area is painted through Qt instead.
+bool FrameView::PutDirectly()
+{
+#ifdef VASCULON_HAVE_XCB_SHM
+    if (!testAttribute(Qt::WA_PaintOnScreen) || !windowHandle())
+        return false;
+    if (!m_bPresenterTried) {
+        m_bPresenterTried = true;
+        m_pPresenter = X11Presenter::Create(windowHandle());
+    }
+    if (m_pPresenter && m_pPresenter->Present(m_imgFrame))
+        return true;
+    m_pPresenter.reset();
+    setAttribute(Qt::WA_PaintOnScreen, false);
+#endif
+    return false;
 }

@@ -1,20 +1,31 @@
 #pragma once
 // The game window's client area: shows the last finished frame, nothing
 // else. Frames are drawn off-screen, so painting is one block copy and the
-// background is never erased.
+// background is never erased. On X11 the area is a window of its own that
+// frames are put on directly (see X11Presenter); elsewhere Qt paints it.
 #include <QImage>
 #include <QWidget>
+#include <memory>
+
+class X11Presenter;
 
 class FrameView final : public QWidget {
 public:
     FrameView(int nWidth, int nHeight, QWidget* pParent);
+    ~FrameView() override;
 
-    // Takes a finished frame and schedules its painting.
+    // Takes a finished frame and shows it, or schedules its painting.
     void Present(const QImage& image);
+
+    QPaintEngine* paintEngine() const override;
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
+    bool PutDirectly();
+
     QImage m_imgFrame;
+    std::unique_ptr<X11Presenter> m_pPresenter;
+    bool m_bPresenterTried = false;
 };

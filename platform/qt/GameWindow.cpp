@@ -16,6 +16,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -32,6 +33,9 @@ namespace {
 constexpr int kClientWidth = 489;
 constexpr int kClientHeight = 581;
 constexpr int kGermHotSpot = 15;
+// How long before a frame the pointer is asked for (see OnTick): time enough
+// for the X server to answer on a busy machine, too short to notice.
+constexpr int kPointerLeadMs = 4;
 
 QString FromGame(std::string_view str)
 {
@@ -62,6 +66,9 @@ GameWindow::GameWindow()
       m_icon(LoadIcon()), m_curGerm(LoadGermCursor()), m_dlg(*this)
 {
     setWindowTitle(QString::fromUtf8(kWindowCaption));
+    m_pointerTimer.setSingleShot(true);
+    m_pointerTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_pointerTimer, &QTimer::timeout, this, [this] { m_pointerAhead.emplace(); });
     setWindowIcon(m_icon);
     m_pView = new FrameView(kClientWidth, kClientHeight, this);
     setCentralWidget(m_pView);
@@ -150,9 +157,22 @@ void GameWindow::OnTick(int nId)
         this,
         [this, nId] {
             m_ptCursor.reset();
+            AskPointerAheadOfNextFrame();
             m_dlg.OnTimer(nId);
         },
         Qt::QueuedConnection);
+}
+
+// The X server is asked where the pointer is a moment before each frame: the
+// answer arrives while the game sleeps, and the frame never waits for the
+// server (on a busy machine a wait mid-frame can cost it another program's
+// whole time slice). Timed from the frame timer's own schedule, so a late
+// question never makes a late frame.
+void GameWindow::AskPointerAheadOfNextFrame()
+{
+    const QTimer& frameTimer = *m_mapTimers[game::kFrameTimer];
+    if (frameTimer.isActive())
+        m_pointerTimer.start(std::max(0, frameTimer.remainingTime() - kPointerLeadMs));
 }
 
 void GameWindow::SetTimer(int nId, int nPeriodMs)
@@ -164,12 +184,20 @@ void GameWindow::SetTimer(int nId, int nPeriodMs)
         connect(pTimer.get(), &QTimer::timeout, this, [this, nId] { OnTick(nId); });
     }
     pTimer->start(nPeriodMs);
+    if (nId == game::kFrameTimer) {
+        m_pointerAhead.reset();  // an answer from before the restart is old
+        AskPointerAheadOfNextFrame();
+    }
 }
 
 void GameWindow::KillTimer(int nId)
 {
     if (auto it = m_mapTimers.find(nId); it != m_mapTimers.end())
         it->second->stop();
+    if (nId == game::kFrameTimer) {
+        m_pointerTimer.stop();
+        m_pointerAhead.reset();
+    }
 }
 
 bool GameWindow::IsScaled() const
@@ -212,7 +240,9 @@ QPoint GameWindow::ScreenOrigin() const
 bool GameWindow::GetCursorPos(Point& pt)
 {
     if (!m_ptCursor) {
-        const std::optional<QPoint> ptDevice = screen_pixels::Pointer();
+        const std::optional<QPoint> ptDevice =
+            m_pointerAhead ? m_pointerAhead->Answer() : screen_pixels::Pointer();
+        m_pointerAhead.reset();
         m_ptCursor = ptDevice ? ToGamePixels(*ptDevice) : QCursor::pos();
     }
     pt = Point{m_ptCursor->x(), m_ptCursor->y()};
@@ -222,8 +252,14 @@ bool GameWindow::GetCursorPos(Point& pt)
 void GameWindow::SetCursorPos(Point pt)
 {
     m_ptCursor = QPoint(pt.x, pt.y);
-    if (!screen_pixels::WarpPointer(ToDevicePixels(*m_ptCursor)))
+    if (!screen_pixels::WarpPointer(ToDevicePixels(*m_ptCursor))) {
         QCursor::setPos(*m_ptCursor);
+        return;
+    }
+    // Sent with the frame, or right after whatever moved it outside one:
+    // sending at once mid-frame wakes the server, which may take the
+    // processor from the frame.
+    QMetaObject::invokeMethod(this, &screen_pixels::Flush, Qt::QueuedConnection);
 }
 
 void GameWindow::SetGermCursor(bool bGerm)

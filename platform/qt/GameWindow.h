@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QIcon>
 #include <QMainWindow>
+#include <QTimer>
 #include <map>
 #include <memory>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "platform/MenuResource.h"
 #include "platform/Platform.h"
 #include "platform/qt/QtDrawingContext.h"
+#include "platform/qt/ScreenPixels.h"
 #include "platform/qt/SoundPlayer.h"
 
 class FrameView;
@@ -21,7 +23,6 @@ class QAction;
 class QDialog;
 class QKeyEvent;
 class QMoveEvent;
-class QTimer;
 
 class GameWindow final : public QMainWindow, public Platform {
 public:
@@ -61,6 +62,7 @@ private:
     void AddMenu(const char* pszTitle, std::span<const MenuItem> items);
     void CentreOnScreen();
     void OnTick(int nId);
+    void AskPointerAheadOfNextFrame();
     void RunModal(QDialog& box);
     bool IsScaled() const;
     QPoint ToGamePixels(QPoint ptDevice) const;
@@ -77,8 +79,11 @@ private:
     QCursor m_curGerm;
     bool m_bGermCursor = false;
     bool m_bCentredInFrame = false;  // once the decorations' size is known
-    // The pointer as read this frame (see GetCursorPos).
+    // The pointer as read this frame (see GetCursorPos), and the question
+    // sent ahead of the frame (see OnTick).
     std::optional<QPoint> m_ptCursor;
+    std::optional<screen_pixels::PointerQuery> m_pointerAhead;
+    QTimer m_pointerTimer;
     // Scaled: the outer frame in device pixels, as the server last told it,
     // and Qt's own rectangle of the window then.
     std::optional<QRect> m_rcOuterDevice;

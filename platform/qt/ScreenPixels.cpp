@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 #ifdef VASCULON_HAVE_XCB
 #include <xcb/xcb.h>
@@ -36,13 +37,26 @@ xcb_window_t Root(xcb_connection_t* pConnection)
 
 }  // namespace
 
-std::optional<QPoint> Pointer()
+PointerQuery::PointerQuery()
 {
-    xcb_connection_t* pConnection = Connection();
-    if (!pConnection)
+    if (xcb_connection_t* pConnection = Connection()) {
+        m_nSequence = xcb_query_pointer(pConnection, Root(pConnection)).sequence;
+        xcb_flush(pConnection);  // sent now, not with whatever is asked next
+    }
+}
+
+PointerQuery::~PointerQuery()
+{
+    if (m_nSequence)
+        xcb_discard_reply(Connection(), *m_nSequence);
+}
+
+std::optional<QPoint> PointerQuery::Answer()
+{
+    if (!m_nSequence)
         return std::nullopt;
-    auto pReply = Own(xcb_query_pointer_reply(
-        pConnection, xcb_query_pointer(pConnection, Root(pConnection)), nullptr));
+    auto pReply = Own(xcb_query_pointer_reply(Connection(), {*std::exchange(m_nSequence, std::nullopt)},
+                                              nullptr));
     if (!pReply)
         return std::nullopt;
     return QPoint(pReply->root_x, pReply->root_y);
@@ -55,8 +69,13 @@ bool WarpPointer(QPoint ptDevice)
         return false;
     xcb_warp_pointer(pConnection, XCB_WINDOW_NONE, Root(pConnection), 0, 0, 0, 0,
                      static_cast<int16_t>(ptDevice.x()), static_cast<int16_t>(ptDevice.y()));
-    xcb_flush(pConnection);
     return true;
+}
+
+void Flush()
+{
+    if (xcb_connection_t* pConnection = Connection())
+        xcb_flush(pConnection);
 }
 
 std::optional<QRect> OuterFrame(const QWindow* pWindow)
@@ -87,7 +106,10 @@ std::optional<QRect> OuterFrame(const QWindow* pWindow)
 
 #else
 
-std::optional<QPoint> Pointer()
+PointerQuery::PointerQuery() = default;
+PointerQuery::~PointerQuery() = default;
+
+std::optional<QPoint> PointerQuery::Answer()
 {
     return std::nullopt;
 }
@@ -97,11 +119,18 @@ bool WarpPointer(QPoint)
     return false;
 }
 
+void Flush() {}
+
 std::optional<QRect> OuterFrame(const QWindow*)
 {
     return std::nullopt;
 }
 
 #endif
+
+std::optional<QPoint> Pointer()
+{
+    return PointerQuery().Answer();
+}
 
 }  // namespace screen_pixels

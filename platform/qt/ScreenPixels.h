@@ -10,12 +10,33 @@
 
 namespace screen_pixels {
 
-// The pointer on the root window; nothing when there is no X server to ask.
+// A question about the pointer's place on the root window, sent when made
+// and answered by Answer(), which waits only if the server has not answered
+// yet. Asked a little ahead of a frame, the answer is there when the frame
+// needs it, and the frame never waits for the server.
+class PointerQuery {
+public:
+    PointerQuery();
+    ~PointerQuery();
+    PointerQuery(const PointerQuery&) = delete;
+    PointerQuery& operator=(const PointerQuery&) = delete;
+
+    // Nothing when there is no X server to ask. Once only.
+    std::optional<QPoint> Answer();
+
+private:
+    std::optional<unsigned int> m_nSequence;
+};
+
+// The pointer on the root window now; nothing when there is no X server.
 std::optional<QPoint> Pointer();
 // Moves the pointer to ptDevice on the root window without waiting for the
 // server (Qt's own move asks twice where the pointer is first, each a round
-// trip a busy machine makes slow). False when there is no X server.
+// trip a busy machine makes slow). The request leaves with the next Flush()
+// or whatever is sent next; false when there is no X server.
 bool WarpPointer(QPoint ptDevice);
+// Sends what is queued for the server.
+void Flush();
 // The outer rectangle of the top-level frame holding pWindow (the window
 // manager's decorations included), right and bottom exclusive.
 std::optional<QRect> OuterFrame(const QWindow* pWindow);

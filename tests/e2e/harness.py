@@ -129,8 +129,8 @@ class Case(unittest.TestCase):
     def progress(self):
         return Path(self.file).read_bytes() if os.path.exists(self.file) else None
 
-    def boxes(self, *criteria):  # the game's visible windows but its main window
-        return [wid for wid in map(int, self.cmd("xdotool", "search", "--all", "--onlyvisible", "--pid", str(
+    def boxes(self, *criteria):  # the game's visible top-level windows (in openbox's frames) but its main window
+        return [wid for wid in map(int, self.cmd("xdotool", "search", "--maxdepth", "2", "--all", "--onlyvisible", "--pid", str(
             self.proc.pid), *criteria).split()) if wid != self.wid]
 
     def geometry(self, wid):  # (x, y, width, height) of the window's inside, on screen
