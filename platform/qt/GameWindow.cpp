@@ -17,7 +17,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 #include "app/GameConstants.h"
@@ -205,28 +204,22 @@ bool GameWindow::IsScaled() const
     return devicePixelRatioF() != 1.0;
 }
 
-// Scaled, a device pixel belongs to the game pixel it lies in (rounded down,
-// never to the nearest), the same for the pointer and the window's edges: the
-// outermost device pixel of an edge is then on that edge in game pixels too.
 QPoint GameWindow::ToGamePixels(QPoint ptDevice) const
 {
     const qreal dRatio = devicePixelRatioF();
     const QPoint ptOrigin = ScreenOrigin();
-    // A screen's top-left is the same in both; its extent is scaled.
-    auto scaled = [dRatio](int nFromOrigin) {
-        return int(std::floor(nFromOrigin / dRatio + 1e-9));
-    };
-    const QPoint ptFromOrigin = ptDevice - ptOrigin;
-    return ptOrigin + QPoint(scaled(ptFromOrigin.x()), scaled(ptFromOrigin.y()));
+    const QPoint pt = ptDevice - ptOrigin;
+    return ptOrigin + QPoint(screen_pixels::ToGamePixel(pt.x(), dRatio),
+                             screen_pixels::ToGamePixel(pt.y(), dRatio));
 }
 
-// The first device pixel of a game pixel, which ToGamePixels maps back to it.
 QPoint GameWindow::ToDevicePixels(QPoint ptGame) const
 {
+    const qreal dRatio = devicePixelRatioF();
     const QPoint ptOrigin = ScreenOrigin();
-    const QPointF ptFromOrigin = QPointF(ptGame - ptOrigin) * devicePixelRatioF();
-    return ptOrigin + QPoint(int(std::ceil(ptFromOrigin.x() - 1e-9)),
-                             int(std::ceil(ptFromOrigin.y() - 1e-9)));
+    const QPoint pt = ptGame - ptOrigin;
+    return ptOrigin + QPoint(screen_pixels::ToDevicePixel(pt.x(), dRatio),
+                             screen_pixels::ToDevicePixel(pt.y(), dRatio));
 }
 
 QPoint GameWindow::ScreenOrigin() const

@@ -6,9 +6,25 @@
 #include <QPoint>
 #include <QRect>
 #include <QWindow>
+#include <cmath>
 #include <optional>
 
 namespace screen_pixels {
+
+// One axis, counted from the screen's top-left (the same in both). Scaled, a
+// device pixel belongs to the game pixel it lies in (rounded down, never to
+// the nearest), for the pointer and the window's edges alike: the outermost
+// device pixel of an edge is on that edge in game pixels too.
+inline int ToGamePixel(int nDevice, qreal dRatio)
+{
+    return int(std::floor(nDevice / dRatio + 1e-9));
+}
+
+// The first device pixel of a game pixel: ToGamePixel maps it back.
+inline int ToDevicePixel(int nGame, qreal dRatio)
+{
+    return int(std::ceil(nGame * dRatio - 1e-9));
+}
 
 // A question about the pointer's place on the root window, sent when made
 // and answered by Answer(), which waits only if the server has not answered

@@ -10,6 +10,7 @@
 #include "app/CGermDlg.h"
 #include "app/GameConstants.h"
 #include "platform/ResourceIds.h"
+#include "platform/qt/ScreenPixels.h"
 #include "tests/pixel/SurfacePlatform.h"
 
 void PrintTo(const Rect& rc, std::ostream* p) { *p << rc.left << ',' << rc.top << ',' << rc.right << ',' << rc.bottom; }
@@ -158,4 +159,18 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+// The pointer is read in device pixels and moved to them: a game pixel moved
+// to must read back as itself, at the first device pixel it covers, or each
+// push of a wall would drift by a device pixel.
+TEST(ScreenPixels, AGamePixelMovedToReadsBackAsItselfAtAnyScale)
+{
+    for (const qreal dRatio : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}) {
+        for (int n = -40; n < 4000; ++n) {
+            const int nDevice = screen_pixels::ToDevicePixel(n, dRatio);
+            ASSERT_EQ(screen_pixels::ToGamePixel(nDevice, dRatio), n) << dRatio;
+            ASSERT_EQ(screen_pixels::ToGamePixel(nDevice - 1, dRatio), n - 1) << dRatio;
+        }
+    }
 }
