@@ -6,7 +6,8 @@
 #ifdef VASCULON_HAVE_XCB_SHM
 #include "platform/qt/X11Presenter.h"
 #else
-class X11Presenter {};
+#include "platform/qt/QtDrawingContext.h"
+class X11Presenter final : public SurfaceMemory {};
 #endif
 
 FrameView::FrameView(int nWidth, int nHeight, QWidget* pParent)
@@ -17,16 +18,22 @@ FrameView::FrameView(int nWidth, int nHeight, QWidget* pParent)
     setFixedSize(nWidth, nHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-#ifdef VASCULON_HAVE_XCB_SHM
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        // A window of its own that Qt leaves unpainted: frames are put on it.
-        setAttribute(Qt::WA_NativeWindow);
-        setAttribute(Qt::WA_PaintOnScreen);
-    }
-#endif
 }
 
 FrameView::~FrameView() = default;
+
+SurfaceMemory* FrameView::StartPresenting()
+{
+#ifdef VASCULON_HAVE_XCB_SHM
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    // A window of its own that Qt leaves unpainted: frames are put on it.
+    setAttribute(Qt::WA_NativeWindow);
+    m_pPresenter = X11Presenter::Create(windowHandle());
+    setAttribute(Qt::WA_PaintOnScreen, m_pPresenter != nullptr);
+#endif
+    return m_pPresenter.get();
+}
 
 void FrameView::Present(const QImage& image)
 {
@@ -55,15 +62,10 @@ void FrameView::paintEvent(QPaintEvent*)
 bool FrameView::PutDirectly()
 {
 #ifdef VASCULON_HAVE_XCB_SHM
-    if (!testAttribute(Qt::WA_PaintOnScreen) || !windowHandle())
+    if (!testAttribute(Qt::WA_PaintOnScreen))
         return false;
-    if (!m_bPresenterTried) {
-        m_bPresenterTried = true;
-        m_pPresenter = X11Presenter::Create(windowHandle());
-    }
-    if (m_pPresenter && m_pPresenter->Present(m_imgFrame))
+    if (m_pPresenter->Present(m_imgFrame))
         return true;
-    m_pPresenter.reset();
     setAttribute(Qt::WA_PaintOnScreen, false);
 #endif
     return false;

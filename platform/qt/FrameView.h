@@ -7,12 +7,18 @@
 #include <QWidget>
 #include <memory>
 
+class SurfaceMemory;
 class X11Presenter;
 
 class FrameView final : public QWidget {
 public:
     FrameView(int nWidth, int nHeight, QWidget* pParent);
     ~FrameView() override;
+
+    // Once shown: puts frames on the area's own window from now on, when it
+    // can. The memory frames should be drawn in then (it lives as long as
+    // this view), or nothing.
+    SurfaceMemory* StartPresenting();
 
     // Takes a finished frame and shows it, or schedules its painting.
     void Present(const QImage& image);
@@ -25,7 +31,6 @@ protected:
 private:
     bool PutDirectly();
 
-    QImage m_imgFrame;
     std::unique_ptr<X11Presenter> m_pPresenter;
-    bool m_bPresenterTried = false;
+    QImage m_imgFrame;
 };

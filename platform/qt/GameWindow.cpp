@@ -84,6 +84,7 @@ void GameWindow::Open()
     adjustSize();
     CentreOnScreen();
     show();
+    m_surfaces.SetMemory(m_pView->StartPresenting());
     activateWindow();
     m_dlg.OnInitDialog();
 }

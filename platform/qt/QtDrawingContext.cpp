@@ -351,10 +351,14 @@ QImage FrameSurfaces::Lend(QSize sizeDevice, qreal dDevicePixelRatio)
             && it->isDetached()) {
             QImage image = std::move(*it);
             m_images.erase(it);
+            if (m_pMemory)
+                m_pMemory->BeforeReuse(image);
             return image;
         }
     }
-    QImage image(sizeDevice, QImage::Format_RGB32);
+    QImage image = m_pMemory ? m_pMemory->Make(sizeDevice) : QImage();
+    if (image.isNull())
+        image = QImage(sizeDevice, QImage::Format_RGB32);
     image.setDevicePixelRatio(dDevicePixelRatio);
     return image;
 }

@@ -63,6 +63,18 @@ private:
     QRgb m_rgbBrush = 0;
 };
 
+// Memory for frame images other than the process's own: memory the screen
+// shares, so that a finished frame is shown without a copy (X11Presenter).
+class SurfaceMemory {
+public:
+    virtual ~SurfaceMemory() = default;
+    // A new 32-bit image; a null one when none can be made.
+    virtual QImage Make(QSize sizeDevice) = 0;
+    // Before an image it made is drawn on again: the screen may still be
+    // reading it.
+    virtual void BeforeReuse(const QImage& image) = 0;
+};
+
 // The images that frames are drawn on, kept between frames: a fresh
 // client-sized image for every frame costs more than drawing it. An image
 // is lent again only when no one else holds it (the window keeps the last
@@ -70,6 +82,9 @@ private:
 class FrameSurfaces {
 public:
     std::unique_ptr<QtDrawingContext> Create(Size size, qreal dDevicePixelRatio);
+    // New images come from pMemory, which must outlive this, when it can
+    // make them.
+    void SetMemory(SurfaceMemory* pMemory) { m_pMemory = pMemory; }
 
 private:
     friend class QtDrawingContext;
@@ -77,4 +92,5 @@ private:
     void GiveBack(QImage image);
 
     std::vector<QImage> m_images;
+    SurfaceMemory* m_pMemory = nullptr;
 };

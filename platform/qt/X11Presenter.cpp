@@ -6,6 +6,7 @@
 #include <optional>
 #include <sys/mman.h>
 #include <unistd.h>
+#include <unordered_map>
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
 
@@ -38,14 +39,50 @@ bool ServerSharesFds(xcb_connection_t* pConnection)
            (pVersion->major_version > 1 || (pVersion->major_version == 1 && pVersion->minor_version >= 2));
 }
 
-}  // namespace
-
-struct X11Presenter::Segment {
-    xcb_shm_seg_t id = 0;
-    void* pData = nullptr;
-    qsizetype nBytes = 0;
-    std::optional<unsigned int> nFence;  // a request sent after this segment's last put
+// The memory under one image, freed with the image's last copy.
+struct SharedBlock {
+    xcb_connection_t* pConnection;
+    xcb_shm_seg_t id;
+    void* pData;
+    std::size_t nBytes;
+    std::optional<unsigned int> nFence;  // a request sent after the last put from it
 };
+
+// Every live block by its memory, to know an image of ours by its bits.
+// Touched on the GUI thread only.
+std::unordered_map<const void*, SharedBlock*>& Blocks()
+{
+    static std::unordered_map<const void*, SharedBlock*> blocks;
+    return blocks;
+}
+
+SharedBlock* BlockOf(const QImage& image)
+{
+    const auto it = Blocks().find(image.constBits());
+    return it == Blocks().end() ? nullptr : it->second;
+}
+
+void FreeBlock(void* pInfo)
+{
+    auto* pBlock = static_cast<SharedBlock*>(pInfo);
+    if (pBlock->nFence)
+        xcb_discard_reply(pBlock->pConnection, *pBlock->nFence);
+    xcb_shm_detach(pBlock->pConnection, pBlock->id);
+    munmap(pBlock->pData, pBlock->nBytes);
+    Blocks().erase(pBlock->pData);
+    delete pBlock;
+}
+
+// The answer normally waits in xcb's queue already; only a server more than
+// a frame behind makes this block, and then it should.
+void WaitUntilRead(SharedBlock& block)
+{
+    if (block.nFence)
+        std::free(xcb_get_input_focus_reply(block.pConnection, {*block.nFence}, nullptr));
+    block.nFence.reset();
+}
+
+}  // namespace
 
 std::unique_ptr<X11Presenter> X11Presenter::Create(const QWindow* pWindow)
 {
@@ -68,85 +105,74 @@ X11Presenter::X11Presenter(void* pConnection, unsigned int nWindow, int nDepth)
     xcb_connection_t* pX = Connection(m_pConnection);
     m_nGc = xcb_generate_id(pX);
     xcb_create_gc(pX, m_nGc, m_nWindow, 0, nullptr);
-    for (auto& pSegment : m_segments)
-        pSegment = std::make_unique<Segment>();
 }
 
 X11Presenter::~X11Presenter()
 {
     xcb_connection_t* pX = Connection(m_pConnection);
-    for (auto& pSegment : m_segments)
-        Release(*pSegment);
     xcb_free_gc(pX, m_nGc);
     xcb_flush(pX);
 }
 
-bool X11Presenter::Present(const QImage& image)
+QImage X11Presenter::Make(QSize sizeDevice)
 {
-    const qsizetype nBytes = image.sizeInBytes();
-    if (image.depth() != 32 || image.bytesPerLine() != image.width() * 4)
-        return false;
-    Segment& segment = *m_segments[m_nNext];
-    m_nNext = (m_nNext + 1) % m_segments.size();
-    WaitUntilFree(segment);
-    if (!Reserve(segment, nBytes))
-        return false;
-    std::memcpy(segment.pData, image.constBits(), std::size_t(nBytes));
-    xcb_connection_t* pX = Connection(m_pConnection);
-    const auto nWidth = static_cast<uint16_t>(image.width());
-    const auto nHeight = static_cast<uint16_t>(image.height());
-    xcb_shm_put_image(pX, m_nWindow, m_nGc, nWidth, nHeight, 0, 0, nWidth, nHeight, 0, 0,
-                      static_cast<uint8_t>(m_nDepth), XCB_IMAGE_FORMAT_Z_PIXMAP, 0, segment.id, 0);
-    segment.nFence = xcb_get_input_focus(pX).sequence;
-    xcb_flush(pX);
-    return true;
-}
-
-// The answer normally waits in xcb's queue already; only a server more than
-// a frame behind makes this block, and then it should.
-void X11Presenter::WaitUntilFree(Segment& segment)
-{
-    if (!segment.nFence)
-        return;
-    free(xcb_get_input_focus_reply(Connection(m_pConnection), {*segment.nFence}, nullptr));
-    segment.nFence.reset();
-}
-
-bool X11Presenter::Reserve(Segment& segment, qsizetype nBytes)
-{
-    if (segment.pData && segment.nBytes >= nBytes)
-        return true;
-    Release(segment);
+    const auto nBytes = std::size_t(sizeDevice.width()) * std::size_t(sizeDevice.height()) * 4;
+    if (nBytes == 0)
+        return {};
     const int fd = memfd_create("vasculon-frame", MFD_CLOEXEC);
     if (fd < 0)
-        return false;
-    void* pData = ftruncate(fd, nBytes) == 0
-                      ? mmap(nullptr, std::size_t(nBytes), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0)
+        return {};
+    void* pData = ftruncate(fd, off_t(nBytes)) == 0
+                      ? mmap(nullptr, nBytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0)
                       : MAP_FAILED;
     if (pData == MAP_FAILED) {
         close(fd);
-        return false;
+        return {};
     }
     xcb_connection_t* pX = Connection(m_pConnection);
     const xcb_shm_seg_t id = xcb_generate_id(pX);
     // xcb closes the descriptor once it is sent. Checked: a server that
     // cannot map it says so here, once, rather than on every put.
     if (auto pError = Own(xcb_request_check(pX, xcb_shm_attach_fd_checked(pX, id, fd, 1)))) {
-        munmap(pData, std::size_t(nBytes));
-        return false;
+        munmap(pData, nBytes);
+        return {};
     }
-    segment = Segment{id, pData, nBytes, std::nullopt};
-    return true;
+    auto* pBlock = new SharedBlock{pX, id, pData, nBytes, std::nullopt};
+    Blocks()[pData] = pBlock;
+    return QImage(static_cast<uchar*>(pData), sizeDevice.width(), sizeDevice.height(),
+                  sizeDevice.width() * 4, QImage::Format_RGB32, &FreeBlock, pBlock);
 }
 
-void X11Presenter::Release(Segment& segment)
+void X11Presenter::BeforeReuse(const QImage& image)
 {
-    if (!segment.pData)
-        return;
+    if (SharedBlock* pBlock = BlockOf(image))
+        WaitUntilRead(*pBlock);
+}
+
+bool X11Presenter::Present(const QImage& image)
+{
+    if (image.format() != QImage::Format_RGB32 || image.bytesPerLine() != image.width() * 4)
+        return false;
+    SharedBlock* pBlock = BlockOf(image);
+    if (!pBlock) {
+        QImage& copy = m_copies[m_nNextCopy];
+        m_nNextCopy = (m_nNextCopy + 1) % m_copies.size();
+        if (copy.size() != image.size())
+            copy = Make(image.size());
+        if (copy.isNull())
+            return false;
+        pBlock = BlockOf(copy);
+        WaitUntilRead(*pBlock);
+        std::memcpy(pBlock->pData, image.constBits(), std::size_t(image.sizeInBytes()));
+    }
     xcb_connection_t* pX = Connection(m_pConnection);
-    if (segment.nFence)
-        xcb_discard_reply(pX, *segment.nFence);
-    xcb_shm_detach(pX, segment.id);
-    munmap(segment.pData, std::size_t(segment.nBytes));
-    segment = Segment{};
+    const auto nWidth = static_cast<uint16_t>(image.width());
+    const auto nHeight = static_cast<uint16_t>(image.height());
+    xcb_shm_put_image(pX, m_nWindow, m_nGc, nWidth, nHeight, 0, 0, nWidth, nHeight, 0, 0,
+                      static_cast<uint8_t>(m_nDepth), XCB_IMAGE_FORMAT_Z_PIXMAP, 0, pBlock->id, 0);
+    if (pBlock->nFence)  // put again before it was drawn on again (a repaint)
+        xcb_discard_reply(pX, *pBlock->nFence);
+    pBlock->nFence = xcb_get_input_focus(pX).sequence;
+    xcb_flush(pX);
+    return true;
 }
