@@ -174,3 +174,28 @@ TEST(ScreenPixels, AGamePixelMovedToReadsBackAsItselfAtAnyScale)
         }
     }
 }
+
+// With shared memory, every new frame image comes from it, and one is drawn
+// on again only once the screen has been asked for it back, never while the
+// window still shows it.
+TEST(FrameSurfaces, DrawInTheScreensMemoryAndWaitForItBeforeDrawingAgain)
+{
+    struct Memory final : SurfaceMemory {
+        std::vector<const uchar*> made, reused;
+        QImage Make(QSize size) override
+        {
+            QImage image(size, QImage::Format_RGB32);
+            made.push_back(image.constBits());
+            return image;
+        }
+        void BeforeReuse(const QImage& image) override { reused.push_back(image.constBits()); }
+    } memory;
+    FrameSurfaces surfaces;
+    surfaces.SetMemory(&memory);
+    QImage shown = surfaces.Create(Size{8, 8}, 1.0)->Finish();
+    shown = surfaces.Create(Size{8, 8}, 1.0)->Finish();  // the first is still shown while drawn
+    const auto dc = surfaces.Create(Size{8, 8}, 1.0);
+    ASSERT_EQ(memory.made.size(), 2U);
+    EXPECT_EQ(memory.reused, std::vector<const uchar*>{memory.made[0]});
+    EXPECT_EQ(dc->Image().constBits(), memory.made[0]);
+}
