@@ -170,9 +170,11 @@ void GameWindow::OnTick(int nId)
 // question never makes a late frame.
 void GameWindow::AskPointerAheadOfNextFrame()
 {
-    const QTimer& frameTimer = *m_mapTimers[game::kFrameTimer];
-    if (frameTimer.isActive())
-        m_pointerTimer.start(std::max(0, frameTimer.remainingTime() - kPointerLeadMs));
+    // Each question replaces the last, so an answer a frame did not read is
+    // never older than the lead.
+    const auto it = m_mapTimers.find(game::kFrameTimer);
+    if (it != m_mapTimers.end() && it->second->isActive())
+        m_pointerTimer.start(std::max(0, it->second->remainingTime() - kPointerLeadMs));
 }
 
 void GameWindow::SetTimer(int nId, int nPeriodMs)
