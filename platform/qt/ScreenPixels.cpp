@@ -1,12 +1,9 @@
 #include "platform/qt/ScreenPixels.h"
 
-#include <QGuiApplication>
-#include <cstdlib>
-#include <memory>
 #include <utility>
 
 #ifdef VASCULON_HAVE_XCB
-#include <xcb/xcb.h>
+#include "platform/qt/XcbConnection.h"
 #endif
 
 namespace screen_pixels {
@@ -14,20 +11,11 @@ namespace screen_pixels {
 #ifdef VASCULON_HAVE_XCB
 namespace {
 
+using xcb::Own;
+
 xcb_connection_t* Connection()
 {
-    auto* pX11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return pX11 ? pX11->connection() : nullptr;
-}
-
-// Replies are malloc'ed by xcb.
-template <class T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-template <class T>
-Reply<T> Own(T* pReply)
-{
-    return Reply<T>(pReply, &std::free);
+    return xcb::QtConnection();
 }
 
 xcb_window_t Root(xcb_connection_t* pConnection)

@@ -1,6 +1,5 @@
 #include "platform/qt/X11Presenter.h"
 
-#include <QGuiApplication>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
@@ -8,7 +7,8 @@
 #include <unistd.h>
 #include <unordered_map>
 #include <xcb/shm.h>
-#include <xcb/xcb.h>
+
+#include "platform/qt/XcbConnection.h"
 
 namespace {
 
@@ -17,15 +17,7 @@ xcb_connection_t* Connection(void* pConnection)
     return static_cast<xcb_connection_t*>(pConnection);
 }
 
-// Replies are malloc'ed by xcb.
-template <class T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-template <class T>
-Reply<T> Own(T* pReply)
-{
-    return Reply<T>(pReply, &std::free);
-}
+using xcb::Own;
 
 // Memory the server maps from a file descriptor (MIT-SHM 1.2): no System V
 // segment to leak if the game dies, and it works across IPC namespaces.
@@ -86,8 +78,7 @@ void WaitUntilRead(SharedBlock& block)
 
 std::unique_ptr<X11Presenter> X11Presenter::Create(const QWindow* pWindow)
 {
-    auto* pX11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* pConnection = pX11 ? pX11->connection() : nullptr;
+    xcb_connection_t* pConnection = xcb::QtConnection();
     if (!pConnection || !pWindow || !ServerSharesFds(pConnection))
         return nullptr;
     const auto nWindow = static_cast<xcb_window_t>(pWindow->winId());
