@@ -83,7 +83,7 @@ void AskForShortTimeSlices()
     attr.size = sizeof attr;
     attr.policy = SCHED_OTHER;
     attr.nice = getpriority(PRIO_PROCESS, 0);  // keep whatever nice the player set
-    attr.runtime = 1'000'000;
+    attr.runtime = 1'000'000;  // ns: a frame's work fits in one slice
     syscall(SYS_sched_setattr, 0, &attr, 0U);
 #endif
 }
