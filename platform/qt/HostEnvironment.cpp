@@ -83,7 +83,9 @@ void AskForShortTimeSlices()
     attr.size = sizeof attr;
     attr.policy = SCHED_OTHER;
     attr.nice = getpriority(PRIO_PROCESS, 0);  // keep whatever nice the player set
-    attr.runtime = 1'000'000;  // ns: a frame's work fits in one slice
+    // ns: shorter than the kernel's usual slice (so a waking game may take
+    // the processor), about a frame's work (0.5 ms; 1 ms or so at scale 2).
+    attr.runtime = 1'000'000;
     syscall(SYS_sched_setattr, 0, &attr, 0U);
 #endif
 }
