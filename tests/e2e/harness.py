@@ -67,7 +67,7 @@ XFIXES.XFixesGetCursorImage.restype = POINTER(c_ushort)  # an XFixesCursorImage:
 
 
 class Case(unittest.TestCase):
-    screen, sound, wid = "1920x1080", False, None
+    screen, sound, wid, xvfb = "1920x1080", False, None, ()  # xvfb: more of its options
 
     def setUp(self):
         self.tmp = self.enterContext(tempfile.TemporaryDirectory(prefix="vasculon-e2e-"))  # mode 0700
@@ -77,7 +77,7 @@ class Case(unittest.TestCase):
                         PULSE_SERVER=f"unix:{self.tmp}/pulse/native")
         for attempt in range(3):  # seen here: a display lost at once, to some other server started then
             self.env["DISPLAY"] = ":" + self.spawn(  # Xvfb picks a free display, writes it when ready
-                ["Xvfb", "-displayfd", "1", "-screen", "0", self.screen + "x24", "-nolisten", "tcp", "-noreset"],
+                ["Xvfb", "-displayfd", "1", "-screen", "0", self.screen + "x24", "-nolisten", "tcp", "-noreset", *self.xvfb],
                 lambda: re.findall(r"^(\d+)\n", Path(self.tmp + "/Xvfb.log").read_text(), re.M))[0]
             with contextlib.suppress(AssertionError) if attempt < 2 else contextlib.nullcontext():
                 self.spawn(["openbox", "--sm-disable"], lambda: "window id" in self.cmd(

@@ -145,3 +145,10 @@ class LevelsTest(Case):
 
 for level in LEVELS:
     setattr(LevelsTest, "test_" + level.lower().replace(" ", "_"), lambda self, item=level: self.play(item))
+
+
+class WithoutSharedMemoryTest(Case):  # a server that shares no memory: the play area is painted through Qt
+    xvfb = ("-extension", "MIT-SHM")
+
+    def test_final_level(self):
+        LevelsTest.play(self, "Final Level")
