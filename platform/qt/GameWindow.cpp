@@ -32,8 +32,9 @@ namespace {
 constexpr int kClientWidth = 489;
 constexpr int kClientHeight = 581;
 constexpr int kGermHotSpot = 15;
-// How long before a frame the pointer is asked for (see OnTick): time enough
-// for the X server to answer on a busy machine, too short to notice.
+// How long before a frame the pointer is asked for (see
+// AskPointerAheadOfNextFrame): time enough for the X server to answer on a
+// busy machine, too short to notice.
 constexpr int kPointerLeadMs = 4;
 
 QString FromGame(std::string_view str)
@@ -171,7 +172,7 @@ void GameWindow::OnTick(int nId)
 void GameWindow::AskPointerAheadOfNextFrame()
 {
     // Each question replaces the last, so an answer a frame did not read is
-    // never older than the lead.
+    // never used a frame later.
     const auto it = m_mapTimers.find(game::kFrameTimer);
     if (it != m_mapTimers.end() && it->second->isActive())
         m_pointerTimer.start(std::max(0, it->second->remainingTime() - kPointerLeadMs));
@@ -207,27 +208,13 @@ bool GameWindow::IsScaled() const
     return devicePixelRatioF() != 1.0;
 }
 
-QPoint GameWindow::ToGamePixels(QPoint ptDevice) const
+// Axis by axis, counted from the screen's top-left, which both share.
+QPoint GameWindow::Rescaled(QPoint pt, int (*pfnAxis)(int, qreal)) const
 {
     const qreal dRatio = devicePixelRatioF();
-    const QPoint ptOrigin = ScreenOrigin();
-    const QPoint pt = ptDevice - ptOrigin;
-    return ptOrigin + QPoint(screen_pixels::ToGamePixel(pt.x(), dRatio),
-                             screen_pixels::ToGamePixel(pt.y(), dRatio));
-}
-
-QPoint GameWindow::ToDevicePixels(QPoint ptGame) const
-{
-    const qreal dRatio = devicePixelRatioF();
-    const QPoint ptOrigin = ScreenOrigin();
-    const QPoint pt = ptGame - ptOrigin;
-    return ptOrigin + QPoint(screen_pixels::ToDevicePixel(pt.x(), dRatio),
-                             screen_pixels::ToDevicePixel(pt.y(), dRatio));
-}
-
-QPoint GameWindow::ScreenOrigin() const
-{
-    return screen() ? screen()->geometry().topLeft() : QPoint();
+    const QPoint ptOrigin = screen() ? screen()->geometry().topLeft() : QPoint();
+    const QPoint ptFromOrigin = pt - ptOrigin;
+    return ptOrigin + QPoint(pfnAxis(ptFromOrigin.x(), dRatio), pfnAxis(ptFromOrigin.y(), dRatio));
 }
 
 // Read from the server once a frame: every hazard's contact test asks, and
@@ -239,7 +226,7 @@ bool GameWindow::GetCursorPos(Point& pt)
         const std::optional<QPoint> ptDevice =
             m_pointerAhead ? m_pointerAhead->Answer() : screen_pixels::Pointer();
         m_pointerAhead.reset();
-        m_ptCursor = ptDevice ? ToGamePixels(*ptDevice) : QCursor::pos();
+        m_ptCursor = ptDevice ? Rescaled(*ptDevice, screen_pixels::ToGamePixel) : QCursor::pos();
     }
     pt = Point{m_ptCursor->x(), m_ptCursor->y()};
     return true;
@@ -248,7 +235,7 @@ bool GameWindow::GetCursorPos(Point& pt)
 void GameWindow::SetCursorPos(Point pt)
 {
     m_ptCursor = QPoint(pt.x, pt.y);
-    if (!screen_pixels::WarpPointer(ToDevicePixels(*m_ptCursor))) {
+    if (!screen_pixels::WarpPointer(Rescaled(*m_ptCursor, screen_pixels::ToDevicePixel))) {
         QCursor::setPos(*m_ptCursor);
         return;
     }
@@ -281,8 +268,9 @@ Rect GameWindow::GetWindowRect()
     }
     if (IsScaled() && m_rcOuterDevice) {
         const QRect& rc = *m_rcOuterDevice;
-        const QPoint ptTopLeft = ToGamePixels(rc.topLeft());
-        const QPoint ptBeyond = ToGamePixels(rc.topLeft() + QPoint(rc.width(), rc.height()));
+        const QPoint ptTopLeft = Rescaled(rc.topLeft(), screen_pixels::ToGamePixel);
+        const QPoint ptBeyond =
+            Rescaled(rc.topLeft() + QPoint(rc.width(), rc.height()), screen_pixels::ToGamePixel);
         return Rect{ptTopLeft.x(), ptTopLeft.y(), ptBeyond.x(), ptBeyond.y()};
     }
     const QRect rc = frameGeometry();

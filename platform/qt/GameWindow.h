@@ -65,9 +65,9 @@ private:
     void AskPointerAheadOfNextFrame();
     void RunModal(QDialog& box);
     bool IsScaled() const;
-    QPoint ToGamePixels(QPoint ptDevice) const;
-    QPoint ToDevicePixels(QPoint ptGame) const;
-    QPoint ScreenOrigin() const;
+    // A point in device pixels to game pixels or back, with
+    // screen_pixels::ToGamePixel or ToDevicePixel.
+    QPoint Rescaled(QPoint pt, int (*pfnAxis)(int, qreal)) const;
 
     // Declared before the game so that they outlive it: the game may still
     // ask for them while it is destroyed.
@@ -80,7 +80,7 @@ private:
     bool m_bGermCursor = false;
     bool m_bCentredInFrame = false;  // once the decorations' size is known
     // The pointer as read this frame (see GetCursorPos), and the question
-    // sent ahead of the frame (see OnTick).
+    // sent ahead of the frame (see AskPointerAheadOfNextFrame).
     std::optional<QPoint> m_ptCursor;
     std::optional<screen_pixels::PointerQuery> m_pointerAhead;
     QTimer m_pointerTimer;
