@@ -346,9 +346,13 @@ std::unique_ptr<QtDrawingContext> FrameSurfaces::Create(Size size, qreal dDevice
 
 QImage FrameSurfaces::Lend(QSize sizeDevice, qreal dDevicePixelRatio)
 {
+    // Images for another scale (the window moved to another screen) would
+    // only hold their places: new ones would be made for every frame.
+    std::erase_if(m_images, [&](const QImage& image) {
+        return image.size() != sizeDevice || image.devicePixelRatio() != dDevicePixelRatio;
+    });
     for (auto it = m_images.begin(); it != m_images.end(); ++it) {
-        if (it->size() == sizeDevice && it->devicePixelRatio() == dDevicePixelRatio
-            && it->isDetached()) {
+        if (it->isDetached()) {
             QImage image = std::move(*it);
             m_images.erase(it);
             if (m_pMemory)

@@ -194,8 +194,11 @@ TEST(FrameSurfaces, DrawInTheScreensMemoryAndWaitForItBeforeDrawingAgain)
     surfaces.SetMemory(&memory);
     QImage shown = surfaces.Create(Size{8, 8}, 1.0)->Finish();
     shown = surfaces.Create(Size{8, 8}, 1.0)->Finish();  // the first is still shown while drawn
-    const auto dc = surfaces.Create(Size{8, 8}, 1.0);
+    EXPECT_EQ(surfaces.Create(Size{8, 8}, 1.0)->Image().constBits(), memory.made[0]);
     ASSERT_EQ(memory.made.size(), 2U);
     EXPECT_EQ(memory.reused, std::vector<const uchar*>{memory.made[0]});
-    EXPECT_EQ(dc->Image().constBits(), memory.made[0]);
+    // On a screen of another scale, two new images take turns as before.
+    for (int i = 0; i < 4; ++i)
+        shown = surfaces.Create(Size{8, 8}, 2.0)->Finish();
+    EXPECT_EQ(memory.made.size(), 4U);
 }
