@@ -4,12 +4,15 @@
 vasculon_play_packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libsndfile1-dev libxcb-shm0-dev fonts-dejavu-core
+    qt6-wayland qt6-wayland-dev qt6-wayland-dev-tools qt6-base-private-dev
+    libwayland-dev wayland-protocols
 )
 vasculon_test_packages=(
     "${vasculon_play_packages[@]}"
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick openbox pulseaudio pulseaudio-utils sox python3
     desktop-file-utils appstream file dpkg-dev
+    sway grim wtype
 )
 
 install_missing_packages() {
