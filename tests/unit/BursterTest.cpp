@@ -49,11 +49,14 @@ TEST_F(BursterTest, RunningVisitsReleasedCellsAndClosingFliesBurstOnesOutForGood
     PlaceGermAt(Point{240, 190});  // on the waiting fragments
     RecordingDrawingContext dc;
     EXPECT_EQ(m_dlg.UpdateSecondWave(dc, 1), 1);
-    const std::vector<DrawnShape>& s = dc.m_shapes;  // an outlined disc, then the seam in two shades
-    const Rgb pale{200, 200, 255};
-    EXPECT_EQ(std::tuple(pWave[0].m_bActive, s.at(0).rc, s[0].rgbPen, s.at(1).rc, s[1].rgbPen, s.at(2).rc, s[2].rgbPen),
-              std::tuple(1, Rect{100, 443, 200, 543}, pale, Rect{148, 443, 148, 543}, pale, Rect{151, 443, 151, 543},
-                         Rgb{166, 166, 255}));
+    // A white disc outlined pale blue, then the seam in two shades, every pen 3 wide.
+    using enum DrawnShape::Kind;
+    const std::vector<DrawnShape>& s = dc.m_shapes;
+    const Rgb pale{200, 200, 255}, white{255, 255, 255};
+    EXPECT_EQ(s, (std::vector<DrawnShape>{{Ellipse, {100, 443, 200, 543}, {}, "", 0, 3, pale, white},
+                                          {Line, {148, 443, 148, 543}, {}, "", 0, 3, pale, white},
+                                          {Line, {151, 443, 151, 543}, {}, "", 0, 3, {166, 166, 255}, white}}));
+    EXPECT_EQ(pWave[0].m_bActive, 1);
     PlaceGermAt(Point{480, 570});
     const Point moved[8] = {{229, 161}, {249, 161}, {249, 181}, {249, 201},
                             {229, 201}, {209, 201}, {209, 181}, {209, 161}};
@@ -68,7 +71,7 @@ TEST_F(BursterTest, RunningVisitsReleasedCellsAndClosingFliesBurstOnesOutForGood
     PlaceGermAt(Point{150, 80});  // in the first cell's "up" fragment, 21 steps out
     EXPECT_EQ(m_dlg.UpdateSecondWave(dc, 0), 0);
     // The frame's last eight shapes: that cell's fragments, "up" first.
-    EXPECT_EQ(std::pair(s.at(s.size() - 8).rc, s.back().rgbPen), std::pair(Rect{125, 58, 175, 108}, pale));
+    EXPECT_EQ(s.at(s.size() - 8), (DrawnShape{Ellipse, {125, 58, 175, 108}, {}, "", 0, 3, pale, white}));
 }
 
 }  // namespace

@@ -6,12 +6,15 @@ namespace {
 
 class ChaserTest : public GameFixture {
 protected:
-    // Puts the box at rc, runs one group update and returns how the box moved.
+    // Puts the box at rc, runs one group update and returns how the box
+    // moved; all four edges move together.
     Point Update(Rect rc, int bRunning)
     {
         m_chaser.m_rcBox = rc;
         EXPECT_EQ(m_dlg.UpdateChaser(m_dc, 3, bRunning), 1);
-        return Point{m_chaser.m_rcBox.left - rc.left, m_chaser.m_rcBox.top - rc.top};
+        const Rect& rcNow = m_chaser.m_rcBox;
+        EXPECT_EQ(std::pair(rcNow.Width(), rcNow.Height()), std::pair(rc.Width(), rc.Height()));
+        return Point{rcNow.left - rc.left, rcNow.top - rc.top};
     }
     CChaser& m_chaser = *(m_dlg.m_pChaser = new CChaser);
     RecordingDrawingContext m_dc;
@@ -36,8 +39,10 @@ TEST_F(ChaserTest, SpawnsAboveTheAreaHuntsTheGermThenHeadsForTheBottomMiddleForG
         PlaceGermAt(ptGerm);
         EXPECT_EQ(Update(Rect{100, 100, 165, 165}, 1), ptMove);
     }
-    const std::vector<DrawnShape> discs = m_dc.Of(DrawnShape::Kind::Ellipse);
-    EXPECT_EQ(std::pair(discs.at(0).rc, discs.at(1).rc), std::pair(Rect{100, 100, 165, 165}, Rect{117, 117, 148, 148}));
+    const Rgb white{255, 255, 255};  // a white disc, a paler nucleus, both outlined 3 pixels white
+    const DrawnShape disc{DrawnShape::Kind::Ellipse, {100, 100, 165, 165}, {}, "", 0, 3, white, white};
+    const DrawnShape nucleus{DrawnShape::Kind::Ellipse, {117, 117, 148, 148}, {}, "", 0, 3, white, {245, 245, 245}};
+    EXPECT_EQ(std::vector(m_dc.m_shapes.begin(), m_dc.m_shapes.begin() + 2), (std::vector{disc, nucleus}));
     m_dlg.m_rcClient = Rect{100, 0, 589, 581};  // half the width 244, left + half 344
     EXPECT_EQ(Update(Rect{218, 268, 283, 333}, 0), (Point{-20, 20}));  // centre (250, 300): past the middle
     PlaceGermAt(Point{250, 300});  // inside the box

@@ -44,6 +44,7 @@ void Grabber(CGermDlg& d) { (d.m_pGrabber = new CGrabber)->m_rcBox = Rect{414, 2
 
 // Client points, as GetGermPos reads them.
 struct ContactCase { const char* pszName; void (*install)(CGermDlg& dlg); Point ptOn, ptOut; };
+void PrintTo(const ContactCase& c, std::ostream* os) { *os << c.pszName; }
 
 const ContactCase kCases[] = {
     // Drifter: the box, not the disc.

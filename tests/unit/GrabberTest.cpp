@@ -45,8 +45,10 @@ TEST_F(GrabberTest, TheLinePullsTowardTheAnchorThenClosingLetsGoAndSlidesOutForG
         EXPECT_EQ(m_dc.m_shapes.back().rc, (Rect{464, 200, ptGerm.x, ptGerm.y - 15}));
     }
     const std::vector<DrawnShape>& s = m_dc.m_shapes;  // body, nucleus, the mouth facing the area, line
-    EXPECT_EQ(std::tuple(s[2].rc, s[2].rgbBrush, s[3].nPenWidth, s[3].rgbPen),
-              std::tuple(Rect{409, 170, 464, 230}, Rgb{150, 0, 0}, 4, Rgb{255, 255, 255}));
+    const Rgb red{150, 0, 0};
+    EXPECT_EQ(std::tuple(s[2], s[3].nPenWidth, s[3].rgbPen),
+              std::tuple(DrawnShape{DrawnShape::Kind::Ellipse, {409, 170, 464, 230}, {}, "", 0, 1, red, red}, 4,
+                         Rgb{255, 255, 255}));
     m_platform.m_bCursorReadable = false;
     ASSERT_EQ(m_dlg.UpdateGrabber(m_dc, 1), 1);
     m_platform.m_bCursorReadable = true;
@@ -56,6 +58,11 @@ TEST_F(GrabberTest, TheLinePullsTowardTheAnchorThenClosingLetsGoAndSlidesOutForG
     // Three pulls, none unread, one last.
     EXPECT_EQ(std::tuple(m_grabber.m_nPhase, m_grabber.m_ptAnchor.x, m_platform.m_cursorMoves.size()),
               std::tuple(61, 464 + 5 * 10, 3u + 0 + 1));
+    // The pull comes before the contact test: pulled onto the body's left
+    // edge, 464, the germ dies in that same frame.
+    m_grabber.m_bGrabbing = 1;
+    PlaceGermAt(Point{459, 215});
+    EXPECT_EQ(m_dlg.UpdateGrabber(m_dc, 1), 0);
 }
 
 }  // namespace

@@ -15,22 +15,26 @@ struct LevelFacts {
     const char* pszModes;  // per drifter: '.' straight, Z zig-zag, H homing, S steered
     int nSecondWavePeriodMs;  // 0: timer 104 never starts
     const char* pszDrawOrder;  // D drifters, B bursters, C chaser, S syringes, G grabber
+    const char* pszCensus;     // how many of each family beside the drifters
     bool bFallWhenClosing;
     int nEndFrame;
     std::vector<std::pair<int, int>> raises;  // progress before and after completion
 };
 
+std::string Name(const LevelFacts& f) { return f.pszTitle ? f.pszTitle : "Level 1"; }
+void PrintTo(const LevelFacts& f, std::ostream* os) { *os << Name(f); }
+
 const LevelFacts kLevels[] = {
-    {2, nullptr, 10, 15, "..........", 0, "D", false, 500, {{0, 3}, {1, 3}, {2, 2}, {5, 5}}},
-    {3, "Level 2", 15, 20, "...............", 0, "D", false, 525, {{3, 4}, {0, 4}, {4, 4}, {7, 7}}},
-    {4, "Level 3", 7, 17, "ZZZZZZZ", 0, "D", false, 525, {{4, 5}, {6, 6}}},
-    {5, "Level 4", 15, 20, "...............", 2000, "DB", false, 525, {{5, 6}, {7, 7}}},
-    {6, "Level 5", 13, 20, ".............", 2000, "DBC", false, 525, {{6, 7}, {8, 8}}},
-    {7, "Level 6", 13, 20, "HHHHHHHHHHHHH", 2000, "DB", false, 525, {{7, 8}, {9, 9}}},
-    {8, "Level 7", 13, 20, ".............", 0, "DCG", false, 525, {{8, 9}, {10, 10}}},
-    {9, "Level 8", 9, 13, "SSSSSSSSS", 0, "DC", true, 525, {{9, 10}, {11, 11}}},
-    {10, "Level 9", 10, 13, "SSSSSSSSSS", 0, "DS", true, 525, {{10, 11}, {12, 12}}},
-    {11, "Final Level", 9, 10, "SSSHHHZZZ", 2000, "DCSBG", true, 525, {{11, 12}, {12, 12}, {30, 30}}},
+    {2, nullptr, 10, 15, "..........", 0, "D", "", false, 500, {{0, 3}, {1, 3}, {2, 2}, {5, 5}}},
+    {3, "Level 2", 15, 20, "...............", 0, "D", "", false, 525, {{3, 4}, {0, 4}, {4, 4}, {7, 7}}},
+    {4, "Level 3", 7, 17, "ZZZZZZZ", 0, "D", "", false, 525, {{4, 5}, {6, 6}}},
+    {5, "Level 4", 15, 20, "...............", 2000, "DB", "B2", false, 525, {{5, 6}, {7, 7}}},
+    {6, "Level 5", 13, 20, ".............", 2000, "DBC", "B1 C1", false, 525, {{6, 7}, {8, 8}}},
+    {7, "Level 6", 13, 20, "HHHHHHHHHHHHH", 2000, "DB", "B1", false, 525, {{7, 8}, {9, 9}}},
+    {8, "Level 7", 13, 20, ".............", 0, "DCG", "C1 G1", false, 525, {{8, 9}, {10, 10}}},
+    {9, "Level 8", 9, 13, "SSSSSSSSS", 0, "DC", "C1", true, 525, {{9, 10}, {11, 11}}},
+    {10, "Level 9", 10, 13, "SSSSSSSSSS", 0, "DS", "S2", true, 525, {{10, 11}, {12, 12}}},
+    {11, "Final Level", 9, 10, "SSSHHHZZZ", 2000, "DCSBG", "B1 C1 S2 G1", true, 525, {{11, 12}, {12, 12}, {30, 30}}},
 };
 
 class LevelTest : public GameFixture, public ::testing::WithParamInterface<LevelFacts> {
@@ -49,6 +53,19 @@ protected:
         for (int i = 0; i < m_dlg.m_nFirstWaveCount; ++i) {
             const CDrifter& d = m_dlg.m_pFirstWave[i];
             str += d.m_bSteered == 1 ? 'S' : d.m_bHoming == 1 ? 'H' : d.m_bZigzag == 1 ? 'Z' : '.';
+        }
+        return str;
+    }
+    std::string Census() const
+    {
+        const CGermDlg& d = m_dlg;
+        const std::pair<char, int> counts[] = {{'B', d.m_pSecondWave ? d.m_nSecondWaveCount : 0},
+                                               {'C', d.m_pChaser ? 1 : 0},
+                                               {'S', d.m_pSyringes ? d.m_nSyringeCount : 0},
+                                               {'G', d.m_pGrabber ? 1 : 0}};
+        std::string str;
+        for (const auto& [c, n] : counts) {
+            str += n == 0 ? "" : (str.empty() ? "" : " ") + std::string(1, c) + std::to_string(n);
         }
         return str;
     }
@@ -89,6 +106,7 @@ TEST_P(LevelTest, SetsUpShowsItsTitleAndRunsItsFamiliesInOrder)
     EXPECT_EQ(m_platform.m_cursorMoves.size(), nCursorMoves + (f.pszTitle ? 1 : 0));
     EXPECT_EQ(m_dlg.m_nFrame, f.pszTitle ? 3 : 2);
     EXPECT_EQ(Modes(), f.pszModes);
+    EXPECT_EQ(Census(), f.pszCensus);
     EXPECT_EQ(m_platform.TimerPeriod(kFirstWaveTimer), 500);
     EXPECT_EQ(m_platform.IsTimerRunning(kSecondWaveTimer), f.nSecondWavePeriodMs != 0);
     if (f.nSecondWavePeriodMs != 0) {
@@ -147,21 +165,27 @@ TEST_P(LevelTest, CompletesOnItsFirstWaveAloneAndRaisesTheProgressByItsRule)
     for (const auto& [nBefore, nAfter] : f.raises) {
         StartState(f.nState, nBefore);
         m_platform.RunFrames(1);
-        // The frame that reaches the end frame runs both phases, so the
-        // drifter still out moves twice; it alone holds the level, and the
-        // closing phase counts no frames.
+        // The two frames that take the counter to E and E + 1 run both
+        // phases, so the drifter still out moves twice; it alone holds the
+        // level, and the closing phase counts no frames.
         m_dlg.m_nFrame = f.nEndFrame - 1;
         m_dlg.m_nFirstWaveReleased = f.nCount;
         m_dlg.m_nSecondWaveReleased = 1;
         for (int i = 0; i < f.nCount; ++i) {
             m_dlg.m_pFirstWave[i].m_bActive = i == 0 ? 1 : 0;
         }
+        // Told to head up, which only a steered drifter does: where the wave
+        // falls when closing it is steered, and falls from the first closing update.
         m_dlg.m_pFirstWave[0].m_rcBox = Rect{400, 100, 450, 150};
+        m_dlg.m_pFirstWave[0].m_strDirection = "up";
         PlaceGermAt(Point{100, 450});
-        m_platform.RunFrames(1);
-        ASSERT_EQ(m_dlg.m_nState, f.nState);
-        EXPECT_EQ(m_dlg.m_pFirstWave[0].m_rcBox.top, 100 + 2 * f.nSpeed);
-        EXPECT_EQ(m_dlg.m_nFrame, f.nEndFrame);
+        const int nSteps[] = {f.bFallWhenClosing ? 0 : 2 * f.nSpeed, 2 * f.nSpeed, f.nSpeed};
+        for (int i = 0, nTop = 100; i < 3; ++i) {
+            m_platform.RunFrames(1);
+            ASSERT_EQ(m_dlg.m_nState, f.nState);
+            EXPECT_EQ(m_dlg.m_pFirstWave[0].m_rcBox.top, nTop += nSteps[i]) << i;
+            EXPECT_EQ(m_dlg.m_nFrame, f.nEndFrame + std::min(i, 1)) << i;
+        }
         EXPECT_EQ(Modes(), f.bFallWhenClosing ? std::string(f.nCount, '.') : f.pszModes);
         m_dlg.m_pFirstWave[0].m_bActive = 0;
         m_platform.RunFrames(1);
@@ -177,6 +201,10 @@ TEST_P(LevelTest, CompletesOnItsFirstWaveAloneAndRaisesTheProgressByItsRule)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLevel, LevelTest, ::testing::ValuesIn(kLevels),
-                         [](const auto& info) { return "State" + std::to_string(info.param.nState); });
+                         [](const auto& info) {
+                             std::string str = Name(info.param);
+                             std::erase(str, ' ');
+                             return str;
+                         });
 
 }  // namespace

@@ -60,13 +60,18 @@ TEST_F(SyringeTest, ClosingShowsAndTestsAnOutSprayOnceThenWithdrawsForGood)
               std::make_tuple(100 - 5 * 31, 121, 0ul));
     const std::vector<DrawnShape>& shapes = dc.m_shapes;
     ASSERT_EQ(shapes.size(), 2u + 60 + 2 * 30);
-    EXPECT_EQ(std::tuple(shapes[0].pts, shapes[0].rgbBrush, shapes[1].pts, shapes[1].rgbBrush),
-              std::tuple(std::vector<Point>{{100, 100}, {-20, 100}, {-20, 130}, {30, 130}}, Rgb{130, 130, 130},
-                         std::vector<Point>{{30, 130}, {25, 115}, {100, 100}}, Rgb{0, 0, 0}));
+    // A grey body and a black stripe, both outlined 2 pixels black; green dots outlined 1 pixel green.
+    const Rgb black{0, 0, 0}, green{0, 255, 0};
+    EXPECT_EQ(std::vector(shapes.begin(), shapes.begin() + 2),
+              (std::vector<DrawnShape>{
+                  {DrawnShape::Kind::Polygon, {}, {{100, 100}, {-20, 100}, {-20, 130}, {30, 130}}, "", 0, 2, black,
+                   {130, 130, 130}},
+                  {DrawnShape::Kind::Polygon, {}, {{30, 130}, {25, 115}, {100, 100}}, "", 0, 2, black, black}}));
     for (std::size_t i = 2; i < 62; ++i) {
         const Rect& rc = shapes[i].rc;  // a dot's top-left lies in the spray less a pixel
         EXPECT_TRUE((Rect{200, 300, 299, 314}).ContainsInclusive(Point{rc.left, rc.top}) && rc.right == rc.left + 4 &&
-                    rc.bottom == rc.top + 4 && shapes[i].rgbBrush == (Rgb{0, 255, 0}));
+                    rc.bottom == rc.top + 4 && std::tuple(shapes[i].nPenWidth, shapes[i].rgbPen, shapes[i].rgbBrush) ==
+                                                   std::tuple(1, green, green));
     }
     s.m_bSpraying = 1;  // out when the level closes: it still kills in that frame
     EXPECT_EQ(m_dlg.UpdateSyringes(dc, 0), 0);
