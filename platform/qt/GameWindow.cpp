@@ -18,12 +18,14 @@
 #include <QUrl>
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "app/GameConstants.h"
 #include "platform/qt/AboutBox.h"
 #include "platform/qt/FrameView.h"
 #include "platform/qt/QtDrawingContext.h"
 #include "platform/qt/ScreenPixels.h"
+#include "platform/qt/WaylandGerm.h"
 
 namespace {
 
@@ -50,9 +52,14 @@ QIcon LoadIcon()
     return icon;
 }
 
+QPixmap LoadGermPicture()
+{
+    return QPixmap(QStringLiteral(":/res/cursor/130.png"));
+}
+
 QCursor LoadGermCursor()
 {
-    const QPixmap pixmap(QStringLiteral(":/res/cursor/130.png"));
+    const QPixmap pixmap = LoadGermPicture();
     if (pixmap.isNull())
         return QCursor(Qt::CrossCursor);  // still marks the germ's point
     return QCursor(pixmap, kGermHotSpot, kGermHotSpot);
@@ -73,6 +80,7 @@ GameWindow::GameWindow()
     m_pView = new FrameView(kClientWidth, kClientHeight, this);
     setCentralWidget(m_pView);
     BuildMenus();
+    m_pWaylandGerm = WaylandGerm::Create(*this, LoadGermPicture(), QPoint(kGermHotSpot, kGermHotSpot));
     // The size follows the client area and the menu bar; the player cannot
     // change it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -102,6 +110,9 @@ void GameWindow::BuildMenus()
 void GameWindow::AddMenu(const char* pszTitle, std::span<const MenuItem> items)
 {
     QMenu* pMenu = menuBar()->addMenu(QString::fromUtf8(pszTitle));
+    // An open menu needs the desktop's own pointer.
+    connect(pMenu, &QMenu::aboutToShow, this, [this] { HoldGerm(true); });
+    connect(pMenu, &QMenu::aboutToHide, this, [this] { HoldGerm(false); });
     for (const MenuItem& item : items) {
         QAction* pAction = pMenu->addAction(QString::fromUtf8(item.pszText));
         const int nCommandId = item.nCommandId;
@@ -222,6 +233,8 @@ QPoint GameWindow::Rescaled(QPoint pt, int (*pfnAxis)(int, qreal)) const
 // slow enough to delay the frame. A move by the game is where it put it.
 bool GameWindow::GetCursorPos(Point& pt)
 {
+    if (!m_ptCursor && m_pWaylandGerm)
+        m_ptCursor = m_pWaylandGerm->Read();
     if (!m_ptCursor) {
         const std::optional<QPoint> ptDevice =
             m_pointerAhead ? m_pointerAhead->Answer() : screen_pixels::Pointer();
@@ -232,10 +245,20 @@ bool GameWindow::GetCursorPos(Point& pt)
     return true;
 }
 
+// A step from where the game read the germ, so that whatever the player
+// moved since the reading is kept.
 void GameWindow::SetCursorPos(Point pt)
 {
-    m_ptCursor = QPoint(pt.x, pt.y);
-    if (!screen_pixels::WarpPointer(Rescaled(*m_ptCursor, screen_pixels::ToDevicePixel))) {
+    Point ptRead;
+    GetCursorPos(ptRead);
+    const QPoint ptFrom = *std::exchange(m_ptCursor, QPoint(pt.x, pt.y));
+    if (m_pWaylandGerm) {
+        m_pWaylandGerm->Step(ptFrom, *m_ptCursor);
+        return;
+    }
+    const QPoint ptStep = Rescaled(*m_ptCursor, screen_pixels::ToDevicePixel) -
+                          Rescaled(ptFrom, screen_pixels::ToDevicePixel);
+    if (!screen_pixels::MovePointerBy(ptStep)) {
         QCursor::setPos(*m_ptCursor);
         return;
     }
@@ -250,6 +273,10 @@ void GameWindow::SetGermCursor(bool bGerm)
     if (bGerm == m_bGermCursor)
         return;
     m_bGermCursor = bGerm;
+    if (m_pWaylandGerm) {
+        m_pWaylandGerm->SetGermCursor(bGerm);
+        return;
+    }
     // The whole window, menu bar included, shows the germ.
     setCursor(bGerm ? m_curGerm : QCursor(Qt::ArrowCursor));
 }
@@ -339,9 +366,17 @@ void GameWindow::ShowAbout(CAboutDlg& dlg)
     RunModal(box);
 }
 
+void GameWindow::HoldGerm(bool bHeld)
+{
+    if (m_pWaylandGerm)
+        m_pWaylandGerm->Hold(bHeld);
+}
+
 void GameWindow::RunModal(QDialog& box)
 {
+    HoldGerm(true);
     box.exec();
+    HoldGerm(false);
     // Without a window manager nobody hands the keyboard back to the game
     // window, and Enter and Escape would stop closing it.
     activateWindow();

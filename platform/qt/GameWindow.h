@@ -23,6 +23,7 @@ class QAction;
 class QDialog;
 class QKeyEvent;
 class QMoveEvent;
+class WaylandGerm;
 
 class GameWindow final : public QMainWindow, public Platform {
 public:
@@ -64,6 +65,8 @@ private:
     void OnTick(int nId);
     void AskPointerAheadOfNextFrame();
     void RunModal(QDialog& box);
+    // A box or a menu is open; on Wayland the germ gives the pointer back.
+    void HoldGerm(bool bHeld);
     bool IsScaled() const;
     // A point in device pixels to game pixels or back, with
     // screen_pixels::ToGamePixel or ToDevicePixel.
@@ -89,5 +92,7 @@ private:
     std::optional<QRect> m_rcOuterDevice;
     QRect m_rcOuterSeen;
     FrameView* m_pView = nullptr;
+    // On Wayland only: the germ the host keeps and draws itself.
+    std::unique_ptr<WaylandGerm> m_pWaylandGerm;
     CGermDlg m_dlg;
 };

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include <wayland-client.h>
 #ifdef VASCULON_HAVE_XCB
 #include <xcb/xcb.h>
 #endif
@@ -26,7 +27,8 @@ constexpr const char* kVersion = VASCULON_VERSION;  // the project's, from CMake
 constexpr const char* kUsage =
     "Usage: vasculon [--help | --version]\n"
     "Steer a germ up the bloodstream to the heart: the mouse pointer is the germ.\n"
-    "Progress is kept in \"Saved Games.grm\" in the folder the game starts in.\n"
+    "Progress is kept in \"Saved Games.grm\" in the folder the game starts in when\n"
+    "one is there, otherwise in $XDG_DATA_HOME/vasculon (~/.local/share/vasculon).\n"
     "\n"
     "  -h, --help     show this text and exit\n"
     "  -v, --version  show the version and exit\n";
@@ -60,6 +62,17 @@ bool XServerAnswers()
 #else
     return true;
 #endif
+}
+
+// True when the compositor named by WAYLAND_DISPLAY answers.
+bool CompositorAnswers()
+{
+    wl_display* pDisplay = wl_display_connect(nullptr);
+    if (!pDisplay)
+        return false;
+    const bool bAnswers = wl_display_roundtrip(pDisplay) >= 0;
+    wl_display_disconnect(pDisplay);
+    return bAnswers;
 }
 
 // A frame is a few hundred microseconds of work every 65 ms, but on a busy
@@ -115,17 +128,24 @@ void PrepareHostEnvironment()
 {
     // Before Qt starts its threads, so that they are made with it too.
     AskForShortTimeSlices();
-    const QByteArray strPlatform = qgetenv("QT_QPA_PLATFORM");
-    if (strPlatform.isEmpty()) {
-        if (!IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY"))
-            ExitWithoutDisplay("no display found");
-        // Wayland forbids moving the pointer, which the game's walls and
-        // grabbers do; XWayland allows it.
-        if (IsSet("DISPLAY"))
+    // A Wayland session runs the game natively: Xwayland moves only its own
+    // idea of the pointer, never the one the player sees, so the host keeps
+    // the germ itself there (WaylandGerm). The player's own choice wins.
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) {
+        if (IsSet("WAYLAND_DISPLAY") && CompositorAnswers())
+            qputenv("QT_QPA_PLATFORM", "wayland");
+        else if (IsSet("DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "xcb");
+        else if (IsSet("WAYLAND_DISPLAY"))
+            ExitWithoutDisplay("cannot reach the Wayland display " + qgetenv("WAYLAND_DISPLAY"));
+        else
+            ExitWithoutDisplay("no display found");
     }
-    if (qgetenv("QT_QPA_PLATFORM").startsWith("xcb") && !XServerAnswers())
+    const QByteArray strPlatform = qgetenv("QT_QPA_PLATFORM");
+    if (strPlatform.startsWith("xcb") && !XServerAnswers())
         ExitWithoutDisplay("cannot open display " + qgetenv("DISPLAY"));
+    if (strPlatform.startsWith("wayland") && !CompositorAnswers())
+        ExitWithoutDisplay("cannot reach the Wayland display " + qgetenv("WAYLAND_DISPLAY"));
 }
 
 void ConfigureApplication()

@@ -50,13 +50,14 @@ std::optional<QPoint> PointerQuery::Answer()
     return QPoint(pReply->root_x, pReply->root_y);
 }
 
-bool WarpPointer(QPoint ptDevice)
+bool MovePointerBy(QPoint ptStep)
 {
     xcb_connection_t* pConnection = Connection();
     if (!pConnection)
         return false;
-    xcb_warp_pointer(pConnection, XCB_WINDOW_NONE, Root(pConnection), 0, 0, 0, 0,
-                     static_cast<int16_t>(ptDevice.x()), static_cast<int16_t>(ptDevice.y()));
+    // With no destination window the server moves the pointer by the offset.
+    xcb_warp_pointer(pConnection, XCB_WINDOW_NONE, XCB_WINDOW_NONE, 0, 0, 0, 0,
+                     static_cast<int16_t>(ptStep.x()), static_cast<int16_t>(ptStep.y()));
     return true;
 }
 
@@ -102,7 +103,7 @@ std::optional<QPoint> PointerQuery::Answer()
     return std::nullopt;
 }
 
-bool WarpPointer(QPoint)
+bool MovePointerBy(QPoint)
 {
     return false;
 }

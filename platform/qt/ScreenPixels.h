@@ -46,11 +46,12 @@ private:
 
 // The pointer on the root window now; nothing when there is no X server.
 std::optional<QPoint> Pointer();
-// Moves the pointer to ptDevice on the root window without waiting for the
-// server (Qt's own move asks twice where the pointer is first, each a round
-// trip a busy machine makes slow). The request leaves with the next Flush()
-// or whatever is sent next; false when there is no X server.
-bool WarpPointer(QPoint ptDevice);
+// Moves the pointer by ptStep device pixels from wherever it is now, without
+// waiting for the server (Qt's own move asks twice where the pointer is
+// first, each a round trip a busy machine makes slow). The request leaves
+// with the next Flush() or whatever is sent next; false when there is no X
+// server.
+bool MovePointerBy(QPoint ptStep);
 // Sends what is queued for the server.
 void Flush();
 // The outer rectangle of the top-level frame holding pWindow (the window

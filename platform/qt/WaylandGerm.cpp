@@ -1,0 +1,300 @@
+#include "platform/qt/WaylandGerm.h"
+
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+#include <qpa/qplatformnativeinterface.h>
+#include <wayland-client.h>
+
+#include "platform/qt/GermOverlay.h"
+#include "pointer-constraints-unstable-v1-client-protocol.h"
+#include "relative-pointer-unstable-v1-client-protocol.h"
+
+// Wayland calls these on Qt's thread: the objects live on its default queue,
+// which Qt dispatches.
+struct WaylandGerm::Listeners {
+    static WaylandGerm& Self(void* pData) { return *static_cast<WaylandGerm*>(pData); }
+
+    static void Global(void* pData, wl_registry* pRegistry, uint32_t nName, const char* pszInterface,
+                       uint32_t)
+    {
+        WaylandGerm& self = Self(pData);
+        const auto Bind = [&](const wl_interface& interface) {
+            return wl_registry_bind(pRegistry, nName, &interface, 1);
+        };
+        if (std::strcmp(pszInterface, wl_seat_interface.name) == 0 && !self.m_pSeat) {
+            self.m_pSeat = static_cast<wl_seat*>(Bind(wl_seat_interface));
+            wl_seat_add_listener(self.m_pSeat, &kSeat, pData);
+        } else if (std::strcmp(pszInterface, zwp_pointer_constraints_v1_interface.name) == 0) {
+            self.m_pConstraints = static_cast<zwp_pointer_constraints_v1*>(Bind(zwp_pointer_constraints_v1_interface));
+        } else if (std::strcmp(pszInterface, zwp_relative_pointer_manager_v1_interface.name) == 0) {
+            self.m_pRelativeManager =
+                static_cast<zwp_relative_pointer_manager_v1*>(Bind(zwp_relative_pointer_manager_v1_interface));
+        }
+    }
+    static void GlobalRemoved(void*, wl_registry*, uint32_t) {}
+
+    static void Capabilities(void* pData, wl_seat* pSeat, uint32_t nCapabilities)
+    {
+        WaylandGerm& self = Self(pData);
+        if (!(nCapabilities & WL_SEAT_CAPABILITY_POINTER) || self.m_pPointer)
+            return;
+        self.m_pPointer = wl_seat_get_pointer(pSeat);
+        wl_pointer_add_listener(self.m_pPointer, &kPointer, pData);
+        if (self.m_pRelativeManager) {
+            self.m_pRelative = zwp_relative_pointer_manager_v1_get_relative_pointer(self.m_pRelativeManager,
+                                                                                  self.m_pPointer);
+            zwp_relative_pointer_v1_add_listener(self.m_pRelative, &kRelative, pData);
+        }
+        self.UpdateLock();
+    }
+    static void SeatName(void*, wl_seat*, const char*) {}
+
+    // The pointer over the window's own surface, in its coordinates: the
+    // frame's, decorations the program draws included.
+    static void Enter(void* pData, wl_pointer*, uint32_t, wl_surface* pSurface, wl_fixed_t x, wl_fixed_t y)
+    {
+        WaylandGerm& self = Self(pData);
+        self.m_bPointerOver = pSurface && pSurface == self.Surface();
+        if (self.m_bPointerOver) {
+            self.m_tracker.PointerEntered(QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y)));
+            self.Moved();
+        }
+        self.UpdateLock();
+    }
+    static void Leave(void* pData, wl_pointer*, uint32_t, wl_surface*) { Self(pData).m_bPointerOver = false; }
+    static void Motion(void* pData, wl_pointer*, uint32_t, wl_fixed_t x, wl_fixed_t y)
+    {
+        WaylandGerm& self = Self(pData);
+        if (!self.m_bPointerOver)
+            return;
+        self.m_tracker.PointerMoved(QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y)));
+        self.Moved();
+    }
+    static void Button(void*, wl_pointer*, uint32_t, uint32_t, uint32_t, uint32_t) {}
+    static void Axis(void*, wl_pointer*, uint32_t, uint32_t, wl_fixed_t) {}
+
+    // Accelerated, as the pointer itself would have moved.
+    static void Relative(void* pData, zwp_relative_pointer_v1*, uint32_t, uint32_t, wl_fixed_t dx, wl_fixed_t dy,
+                         wl_fixed_t, wl_fixed_t)
+    {
+        WaylandGerm& self = Self(pData);
+        self.m_tracker.MovedBy(QPointF(wl_fixed_to_double(dx), wl_fixed_to_double(dy)));
+        self.Moved();
+    }
+
+    static void Locked(void* pData, zwp_locked_pointer_v1*) { Self(pData).m_tracker.SetLocked(true); }
+    static void Unlocked(void* pData, zwp_locked_pointer_v1*) { Self(pData).m_tracker.SetLocked(false); }
+
+    // Answered once the compositor has listed its globals.
+    static void Listed(void* pData, wl_callback* pCallback, uint32_t)
+    {
+        wl_callback_destroy(pCallback);
+        Self(pData).CheckProtocols();
+    }
+
+    static constexpr wl_registry_listener kRegistry{Global, GlobalRemoved};
+    static constexpr wl_seat_listener kSeat{Capabilities, SeatName};
+    static constexpr wl_pointer_listener kPointer{Enter, Leave, Motion, Button, Axis,
+                                                  nullptr, nullptr, nullptr, nullptr, nullptr};
+    static constexpr zwp_relative_pointer_v1_listener kRelative{Relative};
+    static constexpr zwp_locked_pointer_v1_listener kLock{Locked, Unlocked};
+    static constexpr wl_callback_listener kListed{Listed};
+};
+
+std::unique_ptr<WaylandGerm> WaylandGerm::Create(QWidget& window, const QPixmap& pixGerm, QPoint ptHotSpot)
+{
+    if (QGuiApplication::platformName() != QLatin1String("wayland"))
+        return nullptr;
+    auto* pDisplay = static_cast<wl_display*>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
+    if (!pDisplay)
+        return nullptr;
+    return std::unique_ptr<WaylandGerm>(new WaylandGerm(window, pDisplay, pixGerm, ptHotSpot));
+}
+
+WaylandGerm::WaylandGerm(QWidget& window, wl_display* pDisplay, const QPixmap& pixGerm, QPoint ptHotSpot)
+    : m_window(window), m_pDisplay(pDisplay), m_pOverlay(new GermOverlay(&window, pixGerm, ptHotSpot)),
+      m_pixGerm(pixGerm), m_ptHotSpot(ptHotSpot)
+{
+    // Version 1 of the seat and the pointer: enter, leave and motion are all
+    // the germ needs.
+    m_pRegistry = wl_display_get_registry(m_pDisplay);
+    wl_registry_add_listener(m_pRegistry, &Listeners::kRegistry, this);
+    wl_callback_add_listener(wl_display_sync(m_pDisplay), &Listeners::kListed, this);
+    wl_display_flush(m_pDisplay);
+    m_window.installEventFilter(this);
+}
+
+WaylandGerm::~WaylandGerm()
+{
+    if (m_pLock)
+        zwp_locked_pointer_v1_destroy(m_pLock);
+    if (m_pRelative)
+        zwp_relative_pointer_v1_destroy(m_pRelative);
+    if (m_pPointer)
+        wl_pointer_destroy(m_pPointer);
+    if (m_pSeat)
+        wl_seat_destroy(m_pSeat);
+    if (m_pConstraints)
+        zwp_pointer_constraints_v1_destroy(m_pConstraints);
+    if (m_pRelativeManager)
+        zwp_relative_pointer_manager_v1_destroy(m_pRelativeManager);
+    if (m_pRegistry)
+        wl_registry_destroy(m_pRegistry);
+    wl_display_flush(m_pDisplay);
+}
+
+void WaylandGerm::CheckProtocols()
+{
+    if (m_pConstraints && m_pRelativeManager)
+        return;
+    std::fputs("vasculon: this desktop offers no pointer lock, so the walls and the grabber "
+               "cannot move the germ here\n",
+               stderr);
+    m_tracker.SetFollowsPointer(true);
+    SetGermCursor(std::exchange(m_bGerm, false));  // again, now as the pointer's own picture
+}
+
+wl_surface* WaylandGerm::Surface() const
+{
+    QWindow* pWindow = m_window.windowHandle();
+    if (!pWindow || !pWindow->handle())
+        return nullptr;
+    return static_cast<wl_surface*>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", pWindow));
+}
+
+QPoint WaylandGerm::FrameOffset() const
+{
+    return m_window.geometry().topLeft() - m_window.frameGeometry().topLeft();
+}
+
+QPoint WaylandGerm::Read() const
+{
+    return m_window.frameGeometry().topLeft() + m_tracker.Position();
+}
+
+void WaylandGerm::Step(QPoint ptFrom, QPoint ptTo)
+{
+    m_tracker.Step(ptFrom, ptTo);
+    Moved();
+}
+
+void WaylandGerm::SetGermCursor(bool bGerm)
+{
+    if (bGerm == m_bGerm)
+        return;
+    m_bGerm = bGerm;
+    const bool bDrawn = IsDrawn();
+    if (bDrawn) {
+        m_pOverlay->setGeometry(m_window.rect());
+        m_pOverlay->raise();
+        m_pOverlay->MoveGerm(m_tracker.Position() - FrameOffset());
+    }
+    m_pOverlay->setVisible(bDrawn);
+    if (!bGerm)
+        m_window.setCursor(Qt::ArrowCursor);
+    else if (bDrawn)
+        m_window.setCursor(Qt::BlankCursor);
+    else
+        m_window.setCursor(QCursor(m_pixGerm, m_ptHotSpot.x(), m_ptHotSpot.y()));
+    UpdateLock();
+}
+
+void WaylandGerm::Hold(bool bHeld)
+{
+    m_nHolds += bHeld ? 1 : -1;
+    UpdateLock();
+}
+
+void WaylandGerm::UpdateLock()
+{
+    wl_surface* pSurface = Surface();
+    // Taken only with the pointer over the window: a lock taken while no
+    // surface has the pointer (a menu just closed) receives no motion on
+    // some compositors until the pointer is moved onto the window anyway.
+    const bool bWanted = IsDrawn() && m_nHolds == 0 && m_bPointerOver && m_pConstraints && m_pPointer &&
+                         pSurface;
+    if (bWanted && !m_pLock) {
+        // Persistent: the compositor takes the lock again by itself when the
+        // pointer comes back over the window after another window had it.
+        m_pLock = zwp_pointer_constraints_v1_lock_pointer(m_pConstraints, pSurface, m_pPointer, nullptr,
+                                                          ZWP_POINTER_CONSTRAINTS_V1_LIFETIME_PERSISTENT);
+        zwp_locked_pointer_v1_add_listener(m_pLock, &Listeners::kLock, this);
+    } else if (!bWanted && m_pLock) {
+        Release();
+    }
+    wl_display_flush(m_pDisplay);
+}
+
+// The pointer reappears where the germ is: the hint takes effect with the
+// surface's next commit, and the compositor puts the pointer there when the
+// lock ends.
+void WaylandGerm::Release()
+{
+    const QPoint pt = m_tracker.Position();
+    if (wl_surface* pSurface = Surface()) {
+        zwp_locked_pointer_v1_set_cursor_position_hint(m_pLock, wl_fixed_from_int(pt.x()), wl_fixed_from_int(pt.y()));
+        wl_surface_commit(pSurface);
+    }
+    zwp_locked_pointer_v1_destroy(m_pLock);
+    m_pLock = nullptr;
+    m_tracker.SetLocked(false);
+}
+
+void WaylandGerm::Moved()
+{
+    m_pOverlay->MoveGerm(m_tracker.Position() - FrameOffset());
+}
+
+// While the germ is drawn, the compositor reports clicks where its pointer
+// is (locked or hidden); the player clicks where the germ is.
+void WaylandGerm::ClickAtGerm()
+{
+    const QPoint ptWindow = m_tracker.Position() - FrameOffset();
+    auto* pMenuBar = qobject_cast<QMenuBar*>(m_window.childAt(ptWindow));
+    if (!pMenuBar)
+        return;
+    if (QAction* pAction = pMenuBar->actionAt(pMenuBar->mapFrom(&m_window, ptWindow)))
+        pMenuBar->setActiveAction(pAction);
+}
+
+bool WaylandGerm::IsDrawn() const
+{
+    return m_bGerm && !m_tracker.FollowsPointer();
+}
+
+bool WaylandGerm::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    switch (pEvent->type()) {
+    case QEvent::Show:
+        // Clicks reach the window before any of its widgets.
+        if (pWatched == &m_window && m_window.windowHandle())
+            m_window.windowHandle()->installEventFilter(this);
+        [[fallthrough]];
+    case QEvent::Resize:
+        if (pWatched == &m_window) {
+            m_tracker.SetBounds(m_window.frameGeometry().size());
+            m_pOverlay->setGeometry(m_window.rect());
+        }
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        if (IsDrawn() && m_nHolds == 0) {
+            if (pEvent->type() == QEvent::MouseButtonPress)
+                ClickAtGerm();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(pWatched, pEvent);
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The germ on a Wayland desktop, which lets no program move the pointer.
+// While the germ cursor is on, the pointer is locked to the game window and
+// hidden; its relative motion moves a germ the host keeps (GermTracker) and
+// draws over the window at every motion. A box or a menu releases the lock
+// with the pointer put where the germ is; play takes it again. Without the
+// lock and relative-motion protocols the germ is the pointer as reported.
+#include <QObject>
+#include <QPixmap>
+#include <QPoint>
+#include <memory>
+
+#include "platform/qt/GermTracker.h"
+
+class GermOverlay;
+class QWidget;
+struct wl_display;
+struct wl_registry;
+struct wl_seat;
+struct wl_pointer;
+struct wl_surface;
+struct zwp_pointer_constraints_v1;
+struct zwp_relative_pointer_manager_v1;
+struct zwp_relative_pointer_v1;
+struct zwp_locked_pointer_v1;
+
+class WaylandGerm final : public QObject {
+public:
+    // Nothing unless Qt runs on Wayland. pWindow is the game's top-level
+    // window and outlives this.
+    static std::unique_ptr<WaylandGerm> Create(QWidget& window, const QPixmap& pixGerm, QPoint ptHotSpot);
+    ~WaylandGerm() override;
+
+    // The germ in Qt's screen coordinates, where the window's frame is.
+    QPoint Read() const;
+    // The game's move: the germ goes from where it was read by the step.
+    void Step(QPoint ptFrom, QPoint ptTo);
+    void SetGermCursor(bool bGerm);
+    // A box or a menu is open (calls nest).
+    void Hold(bool bHeld);
+
+    // Wayland's listeners, by the protocol's object.
+    struct Listeners;
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+
+private:
+    WaylandGerm(QWidget& window, wl_display* pDisplay, const QPixmap& pixGerm, QPoint ptHotSpot);
+    wl_surface* Surface() const;
+    bool IsDrawn() const;  // the germ cursor is on and the host draws it
+    QPoint FrameOffset() const;  // the window's top-left from the frame's
+    void UpdateLock();
+    void Release();
+    void Moved();
+    void ClickAtGerm();
+    void CheckProtocols();
+
+    QWidget& m_window;
+    wl_display* m_pDisplay;
+    GermOverlay* m_pOverlay;  // a child of m_window
+    QPixmap m_pixGerm;
+    QPoint m_ptHotSpot;
+    GermTracker m_tracker;
+    bool m_bGerm = false;
+    int m_nHolds = 0;
+    bool m_bPointerOver = false;
+    wl_registry* m_pRegistry = nullptr;
+    wl_seat* m_pSeat = nullptr;
+    wl_pointer* m_pPointer = nullptr;
+    zwp_pointer_constraints_v1* m_pConstraints = nullptr;
+    zwp_relative_pointer_manager_v1* m_pRelativeManager = nullptr;
+    zwp_relative_pointer_v1* m_pRelative = nullptr;
+    zwp_locked_pointer_v1* m_pLock = nullptr;
+};
