@@ -73,6 +73,7 @@ struct BadFile {
     void (*Make)();
     bool bSaveFails;
 };
+void PrintTo(const BadFile& f, std::ostream* os) { *os << f.pszName; }
 
 void MakeSocket()
 {
