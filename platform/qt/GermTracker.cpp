@@ -12,6 +12,7 @@ void GermTracker::SetBounds(QSize size)
 void GermTracker::PointerEntered(QPointF pt)
 {
     m_ptPointer = pt;
+    m_bPointerOver = true;
     if (m_bFollowsPointer)
         Place(pt);
 }
@@ -20,6 +21,7 @@ void GermTracker::PointerMoved(QPointF pt)
 {
     const QPointF ptDelta = pt - m_ptPointer;
     m_ptPointer = pt;
+    m_bPointerOver = true;
     if (m_bFollowsPointer)
         Place(pt);
     else if (!m_bLocked)

@@ -16,8 +16,9 @@ public:
     // The outer rectangle's size; the germ keeps within it, edges included.
     void SetBounds(QSize size);
 
-    // The pointer came over the window at pt.
+    // The pointer came over the window at pt, or left it.
     void PointerEntered(QPointF pt);
+    void PointerLeft() { m_bPointerOver = false; }
     // The pointer's own move over the window; counts only while unlocked.
     void PointerMoved(QPointF pt);
     // Relative motion; counts only while locked.
@@ -31,7 +32,20 @@ public:
     // The game's move from ptFrom (where it last read the germ) to ptTo.
     void Step(QPoint ptFrom, QPoint ptTo);
 
+    // The germ cursor is on; a box or a menu is open (calls nest).
+    void SetGermOn(bool bOn) { m_bGermOn = bOn; }
+    void Hold(bool bHeld) { m_nHolds += bHeld ? 1 : -1; }
+
     QPoint Position() const;
+    // The host draws the germ, and a click acts where it is.
+    bool IsGermOn() const { return m_bGermOn; }
+    bool IsDrawn() const { return m_bGermOn && !m_bFollowsPointer; }
+    bool ClicksAtGerm() const { return IsDrawn() && m_nHolds == 0; }
+    // The pointer should be locked to the window: only with the pointer over
+    // it, since a lock taken while no window has the pointer (a menu just
+    // closed) receives no motion on some compositors.
+    bool WantsLock() const { return ClicksAtGerm() && m_bPointerOver; }
+    bool IsPointerOver() const { return m_bPointerOver; }
     bool IsLocked() const { return m_bLocked; }
     bool FollowsPointer() const { return m_bFollowsPointer; }
 
@@ -43,4 +57,7 @@ private:
     QPointF m_ptPointer;  // where the desktop last reported the pointer
     bool m_bLocked = false;
     bool m_bFollowsPointer = false;
+    bool m_bPointerOver = false;
+    bool m_bGermOn = false;
+    int m_nHolds = 0;
 };

@@ -60,18 +60,17 @@ struct WaylandGerm::Listeners {
     static void Enter(void* pData, wl_pointer*, uint32_t, wl_surface* pSurface, wl_fixed_t x, wl_fixed_t y)
     {
         WaylandGerm& self = Self(pData);
-        self.m_bPointerOver = pSurface && pSurface == self.Surface();
-        if (self.m_bPointerOver) {
+        if (pSurface && pSurface == self.Surface()) {
             self.m_tracker.PointerEntered(QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y)));
             self.Moved();
+            self.UpdateLock();
         }
-        self.UpdateLock();
     }
-    static void Leave(void* pData, wl_pointer*, uint32_t, wl_surface*) { Self(pData).m_bPointerOver = false; }
+    static void Leave(void* pData, wl_pointer*, uint32_t, wl_surface*) { Self(pData).m_tracker.PointerLeft(); }
     static void Motion(void* pData, wl_pointer*, uint32_t, wl_fixed_t x, wl_fixed_t y)
     {
         WaylandGerm& self = Self(pData);
-        if (!self.m_bPointerOver)
+        if (!self.m_tracker.IsPointerOver())
             return;
         self.m_tracker.PointerMoved(QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y)));
         self.Moved();
@@ -158,7 +157,7 @@ void WaylandGerm::CheckProtocols()
                "cannot move the germ here\n",
                stderr);
     m_tracker.SetFollowsPointer(true);
-    SetGermCursor(std::exchange(m_bGerm, false));  // again, now as the pointer's own picture
+    ShowGerm();  // again, now as the pointer's own picture
 }
 
 wl_surface* WaylandGerm::Surface() const
@@ -188,10 +187,14 @@ void WaylandGerm::Step(QPoint ptFrom, QPoint ptTo)
 
 void WaylandGerm::SetGermCursor(bool bGerm)
 {
-    if (bGerm == m_bGerm)
-        return;
-    m_bGerm = bGerm;
-    const bool bDrawn = IsDrawn();
+    m_tracker.SetGermOn(bGerm);
+    ShowGerm();
+}
+
+void WaylandGerm::ShowGerm()
+{
+    const bool bGerm = m_tracker.IsGermOn();
+    const bool bDrawn = m_tracker.IsDrawn();
     if (bDrawn) {
         m_pOverlay->setGeometry(m_window.rect());
         m_pOverlay->raise();
@@ -209,18 +212,14 @@ void WaylandGerm::SetGermCursor(bool bGerm)
 
 void WaylandGerm::Hold(bool bHeld)
 {
-    m_nHolds += bHeld ? 1 : -1;
+    m_tracker.Hold(bHeld);
     UpdateLock();
 }
 
 void WaylandGerm::UpdateLock()
 {
     wl_surface* pSurface = Surface();
-    // Taken only with the pointer over the window: a lock taken while no
-    // surface has the pointer (a menu just closed) receives no motion on
-    // some compositors until the pointer is moved onto the window anyway.
-    const bool bWanted = IsDrawn() && m_nHolds == 0 && m_bPointerOver && m_pConstraints && m_pPointer &&
-                         pSurface;
+    const bool bWanted = m_tracker.WantsLock() && m_pConstraints && m_pPointer && pSurface;
     if (bWanted && !m_pLock) {
         // Persistent: the compositor takes the lock again by itself when the
         // pointer comes back over the window after another window had it.
@@ -265,11 +264,6 @@ void WaylandGerm::ClickAtGerm()
         pMenuBar->setActiveAction(pAction);
 }
 
-bool WaylandGerm::IsDrawn() const
-{
-    return m_bGerm && !m_tracker.FollowsPointer();
-}
-
 bool WaylandGerm::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
     switch (pEvent->type()) {
@@ -287,7 +281,7 @@ bool WaylandGerm::eventFilter(QObject* pWatched, QEvent* pEvent)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-        if (IsDrawn() && m_nHolds == 0) {
+        if (m_tracker.ClicksAtGerm()) {
             if (pEvent->type() == QEvent::MouseButtonPress)
                 ClickAtGerm();
             return true;

@@ -48,7 +48,7 @@ protected:
 private:
     WaylandGerm(QWidget& window, wl_display* pDisplay, const QPixmap& pixGerm, QPoint ptHotSpot);
     wl_surface* Surface() const;
-    bool IsDrawn() const;  // the germ cursor is on and the host draws it
+    void ShowGerm();  // the germ drawn, or the pointer's picture, as the tracker says
     QPoint FrameOffset() const;  // the window's top-left from the frame's
     void UpdateLock();
     void Release();
@@ -62,9 +62,6 @@ private:
     QPixmap m_pixGerm;
     QPoint m_ptHotSpot;
     GermTracker m_tracker;
-    bool m_bGerm = false;
-    int m_nHolds = 0;
-    bool m_bPointerOver = false;
     wl_registry* m_pRegistry = nullptr;
     wl_seat* m_pSeat = nullptr;
     wl_pointer* m_pPointer = nullptr;
