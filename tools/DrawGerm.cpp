@@ -96,7 +96,9 @@ QImage PaintGerm(int nSize, const GermColours& colours)
 
 // The desktop's larger icon sizes: the 32-pixel germ with every measure
 // scaled, its specks as round dots, and edges smoothed from 4 x 4 samples a
-// pixel, so that it stays sharp at any size rather than growing blocks.
+// pixel, so that it stays sharp at any size rather than growing blocks. A
+// transparent ground leaves the edge's samples in the alpha alone, so the
+// rim does not carry a fringe of the ground's colour.
 QRgb SmoothGermPixel(int x, int y, double dScale, const RaggedEdge& edge,
                      const std::vector<QPointF>& specks, const GermColours& colours)
 {
@@ -104,7 +106,7 @@ QRgb SmoothGermPixel(int x, int y, double dScale, const RaggedEdge& edge,
     constexpr double dRing = 3.6;
     constexpr double dRingHalfWidth = 0.75;
     constexpr double dSpeckRadius = 0.7;
-    int nRed = 0, nGreen = 0, nBlue = 0;
+    int nRed = 0, nGreen = 0, nBlue = 0, nAlpha = 0, nOpaque = 0;
     for (int sy = 0; sy < kSamples; ++sy) {
         for (int sx = 0; sx < kSamples; ++sx) {
             // In the 32-pixel icon's units, from its centre.
@@ -120,13 +122,21 @@ QRgb SmoothGermPixel(int x, int y, double dScale, const RaggedEdge& edge,
                     }
                 }
             }
-            nRed += qRed(rgb);
-            nGreen += qGreen(rgb);
-            nBlue += qBlue(rgb);
+            nAlpha += qAlpha(rgb);
+            if (qAlpha(rgb)) {
+                ++nOpaque;
+                nRed += qRed(rgb);
+                nGreen += qGreen(rgb);
+                nBlue += qBlue(rgb);
+            }
         }
     }
+    if (nOpaque == 0) {
+        return qRgba(0, 0, 0, 0);
+    }
     constexpr int nCount = kSamples * kSamples;
-    return qRgb((nRed + nCount / 2) / nCount, (nGreen + nCount / 2) / nCount, (nBlue + nCount / 2) / nCount);
+    return qRgba((nRed + nOpaque / 2) / nOpaque, (nGreen + nOpaque / 2) / nOpaque, (nBlue + nOpaque / 2) / nOpaque,
+                 (nAlpha + nCount / 2) / nCount);
 }
 
 QImage PaintSmoothGerm(int nSize, const GermColours& colours)
@@ -142,7 +152,7 @@ QImage PaintSmoothGerm(int nSize, const GermColours& colours)
         specks.emplace_back(dDist * std::cos(dAngle), dDist * std::sin(dAngle));
     }
     const double dScale = nSize / 32.0;
-    QImage img(nSize, nSize, QImage::Format_RGB32);
+    QImage img(nSize, nSize, QImage::Format_ARGB32);
     for (int y = 0; y < nSize; ++y) {
         for (int x = 0; x < nSize; ++x) {
             img.setPixel(x, y, SmoothGermPixel(x, y, dScale, edge, specks, colours));
@@ -163,9 +173,12 @@ QImage DrawGermIcon(int nSize)
     return img.convertToFormat(QImage::Format_Indexed8, Palette16(), Qt::ThresholdDither);
 }
 
-QImage DrawGermIconSmooth(int nSize)
+QImage DrawGermDesktopIcon(int nSize)
 {
-    return PaintSmoothGerm(nSize, kIconColours);
+    GermColours colours = kIconColours;
+    colours.rgbGround = qRgba(0, 0, 0, 0);
+    // The small sizes keep the window icon's hard pixels.
+    return nSize <= 32 ? PaintGerm(nSize, colours) : PaintSmoothGerm(nSize, colours);
 }
 
 QImage DrawGermCursor()

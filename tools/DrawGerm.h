@@ -6,9 +6,10 @@
 // nSize x nSize, Format_Indexed8 whose colour table is Palette16().
 QImage DrawGermIcon(int nSize);
 
-// nSize x nSize, opaque RGB32: the icon of DrawGermIcon(32) scaled up with
-// smooth edges, for the desktop's larger sizes (48 pixels and up).
-QImage DrawGermIconSmooth(int nSize);
+// nSize x nSize ARGB32, the germ of DrawGermIcon on a transparent ground for
+// the desktop's icon theme: as drawn there at 16 and 32 pixels, scaled up
+// with smooth edges at the larger sizes.
+QImage DrawGermDesktopIcon(int nSize);
 
 // 32 x 32 ARGB32; every pixel fully opaque or fully transparent; the disc is
 // centred on the host's hot spot (15, 15).

@@ -41,14 +41,14 @@ bool WriteGerm(const QString& strDir, QStringList& files, QString& strError)
                      files, strError);
 }
 
-// The desktop's larger sizes are installed beside the program, not embedded
-// in it: they stay out of the .qrc's list.
+// The desktop's icons are installed beside the program, not embedded in it:
+// they stay out of the .qrc's list.
 bool WriteDesktopIcons(const QString& strDir, QString& strError)
 {
-    for (const int nSize : {48, 64, 128, 256}) {
+    for (const int nSize : {16, 32, 48, 64, 128, 256}) {
         QStringList unlisted;
-        const QString strName = QStringLiteral("icon/%1-%2.png").arg(ids::kIcon).arg(nSize);
-        if (!SaveImage(DrawGermIconSmooth(nSize), strDir, strName, "PNG", unlisted, strError)) {
+        const QString strName = QStringLiteral("icon/hicolor-%1.png").arg(nSize);
+        if (!SaveImage(DrawGermDesktopIcon(nSize), strDir, strName, "PNG", unlisted, strError)) {
             return false;
         }
         std::printf("%s/%s\n", qPrintable(strDir), qPrintable(strName));
