@@ -56,6 +56,15 @@ class PlayerTest(Case):
         self.key(self.wid, "Return")
         self.assertEqual(len(tail(self.log).splitlines()), 1, "not one line on no sound")
 
+    def test_the_window_class_names_the_desktop_entry(self):
+        # A dock matches the window to its menu entry, and so to its name and icon, by this class.
+        self.launch()
+        out = self.cmd("xprop", "-id", str(self.wid), "WM_CLASS").partition("=")[2]
+        entry = os.path.join(os.path.dirname(__file__), "..", "..", "packaging", "org.example.vasculon.desktop")
+        with open(entry) as lines:
+            wanted = [line.strip().partition("=")[2] for line in lines if line.startswith("StartupWMClass=")]
+        self.assertEqual([name.strip(' "') for name in out.strip().split(",")][1:], wanted, out)
+
 
 class HiDpiTest(Case):
     screen = "3840x2160"
