@@ -64,6 +64,12 @@ bool XServerAnswers()
 #endif
 }
 
+// The compositor's socket as the Wayland library will look for it.
+QByteArray WaylandDisplayName()
+{
+    return IsSet("WAYLAND_DISPLAY") ? qgetenv("WAYLAND_DISPLAY") : QByteArray("wayland-0");
+}
+
 // True when the compositor named by WAYLAND_DISPLAY answers.
 bool CompositorAnswers()
 {
@@ -137,7 +143,7 @@ void PrepareHostEnvironment()
         else if (IsSet("DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "xcb");
         else if (IsSet("WAYLAND_DISPLAY"))
-            ExitWithoutDisplay("cannot reach the Wayland display " + qgetenv("WAYLAND_DISPLAY"));
+            ExitWithoutDisplay("cannot reach the Wayland display " + WaylandDisplayName());
         else
             ExitWithoutDisplay("no display found");
     }
@@ -145,7 +151,7 @@ void PrepareHostEnvironment()
     if (strPlatform.startsWith("xcb") && !XServerAnswers())
         ExitWithoutDisplay("cannot open display " + qgetenv("DISPLAY"));
     if (strPlatform.startsWith("wayland") && !CompositorAnswers())
-        ExitWithoutDisplay("cannot reach the Wayland display " + qgetenv("WAYLAND_DISPLAY"));
+        ExitWithoutDisplay("cannot reach the Wayland display " + WaylandDisplayName());
 }
 
 void ConfigureApplication()
