@@ -71,7 +71,7 @@ class Case(unittest.TestCase):
 
     def setUp(self):
         if self.sound and not shutil.which("pulseaudio"):  # never installed over the desktop's own server
-            self.skipTest("no pulseaudio for a private sound server: this test's sound checks are skipped")
+            self.skipTest("skipped: it records the game's sound, and no pulseaudio is here for a private server")
         self.tmp = self.enterContext(tempfile.TemporaryDirectory(prefix="vasculon-e2e-"))  # mode 0700
         # Without our own server running, a sure silence: none is spawned behind our back.
         self.env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "WAYLAND", "PULSE", "XAUTH"))}
