@@ -15,7 +15,7 @@ struct LevelFacts {
     const char* pszModes;  // per drifter: '.' straight, Z zig-zag, H homing, S steered
     int nSecondWavePeriodMs;  // 0: timer 104 never starts
     const char* pszDrawOrder;  // D drifters, B bursters, C chaser, S syringes, G grabber
-    const char* pszCensus;     // how many of each family beside the drifters
+    const char* pszCensus;     // the other families' counts at set-up: "B1 C1 S2 G1"
     bool bFallWhenClosing;
     int nEndFrame;
     std::vector<std::pair<int, int>> raises;  // progress before and after completion
@@ -174,8 +174,9 @@ TEST_P(LevelTest, CompletesOnItsFirstWaveAloneAndRaisesTheProgressByItsRule)
         for (int i = 0; i < f.nCount; ++i) {
             m_dlg.m_pFirstWave[i].m_bActive = i == 0 ? 1 : 0;
         }
-        // Told to head up, which only a steered drifter does: where the wave
-        // falls when closing it is steered, and falls from the first closing update.
+        // Told to head up, which only a steered drifter does. Where the wave
+        // falls when closing it is steered: up in the first frame's running
+        // update, then straight down from its closing update on.
         m_dlg.m_pFirstWave[0].m_rcBox = Rect{400, 100, 450, 150};
         m_dlg.m_pFirstWave[0].m_strDirection = "up";
         PlaceGermAt(Point{100, 450});
