@@ -34,11 +34,11 @@ void GermTracker::MovedBy(QPointF ptDelta)
         Place(m_ptGerm + ptDelta);
 }
 
-void GermTracker::SetLocked(bool bLocked)
+void GermTracker::Release()
 {
-    if (m_bLocked && !bLocked)
+    if (m_bLocked)
         m_ptPointer = m_ptGerm;
-    m_bLocked = bLocked;
+    m_bLocked = false;
 }
 
 void GermTracker::SetFollowsPointer(bool bFollows)

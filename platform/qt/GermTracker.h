@@ -23,8 +23,12 @@ public:
     void PointerMoved(QPointF pt);
     // Relative motion; counts only while locked.
     void MovedBy(QPointF ptDelta);
-    // Released, the pointer is put where the germ is (the lock's hint).
-    void SetLocked(bool bLocked);
+    // The compositor took or dropped the lock (another window took the
+    // pointer): the pointer is where it was locked.
+    void SetLocked(bool bLocked) { m_bLocked = bLocked; }
+    // We released the lock with the hint at the germ: the compositor puts
+    // the pointer there, if the lock was holding it.
+    void Release();
     // Where the germ's moves come from: the pointer as the desktop reports
     // it, when nothing else can move it (no lock to be had).
     void SetFollowsPointer(bool bFollows);

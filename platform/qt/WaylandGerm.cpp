@@ -244,7 +244,7 @@ void WaylandGerm::Release()
     }
     zwp_locked_pointer_v1_destroy(m_pLock);
     m_pLock = nullptr;
-    m_tracker.SetLocked(false);
+    m_tracker.Release();
 }
 
 void WaylandGerm::Moved()

@@ -29,10 +29,13 @@ const MotionCase kMotion[] = {
     {"LockedRelativeMotionMoves", [](GermTracker& t) { t.MovedBy({7, -3}); }, {107, 97}},
     {"FractionsAddUp", [](GermTracker& t) { t.MovedBy({0.5, 0.75}); t.MovedBy({0.5, 0.5}); }, {101, 101}},
     {"LockedIgnoresThePointersPlace", [](GermTracker& t) { t.PointerMoved({300, 300}); }, {100, 100}},
-    {"UnlockedIgnoresRelativeMotion", [](GermTracker& t) { t.SetLocked(false); t.MovedBy({50, 0}); }, {100, 100}},
+    {"UnlockedIgnoresRelativeMotion", [](GermTracker& t) { t.Release(); t.MovedBy({50, 0}); }, {100, 100}},
     // Released, the pointer is put at the germ: its moves count from there.
-    {"UnlockedFollowsThePointersMoves",
-     [](GermTracker& t) { t.MovedBy({10, 0}); t.SetLocked(false); t.PointerMoved({115, 105}); }, {115, 105}},
+    {"ReleasedFollowsThePointersMoves",
+     [](GermTracker& t) { t.MovedBy({10, 0}); t.Release(); t.PointerMoved({115, 105}); }, {115, 105}},
+    // Lost to another window, the pointer stayed where it was locked.
+    {"LostLockFollowsThePointerFromWhereItWas",
+     [](GermTracker& t) { t.MovedBy({10, 0}); t.SetLocked(false); t.PointerMoved({103, 100}); }, {113, 100}},
     {"ComingBackOverTheWindowIsNoJump",
      [](GermTracker& t) { t.SetLocked(false); t.PointerLeft(); t.PointerEntered({400, 50}); t.PointerMoved({401, 52}); },
      {101, 102}},
