@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -63,6 +64,32 @@ const char* Describe(int nError)
     return nError == kNotRegular ? "it is not a regular file" : std::strerror(nError);
 }
 
+// Makes a folder and its missing parents, each 0700 as the XDG base
+// directories ask; the error number, or 0. Something that is no folder in the
+// way shows when the file is opened.
+int MakeFolders(const std::string& strFolder)
+{
+    struct stat status {};
+    if (strFolder.empty() || ::stat(strFolder.c_str(), &status) == 0)
+        return 0;
+    if (const auto nSlash = strFolder.find_last_of('/'); nSlash != std::string::npos && nSlash > 0) {
+        if (const int nError = MakeFolders(strFolder.substr(0, nSlash)); nError != 0)
+            return nError;
+    }
+    return ::mkdir(strFolder.c_str(), 0700) == 0 || errno == EEXIST ? 0 : errno;
+}
+
+// An absolute path without its trailing slashes ("/" becomes ""), or nothing
+// for a relative or empty one.
+std::optional<std::string_view> AbsoluteFolder(std::string_view strPath)
+{
+    if (!strPath.starts_with('/'))
+        return std::nullopt;
+    while (strPath.ends_with('/'))
+        strPath.remove_suffix(1);
+    return strPath;
+}
+
 }  // namespace
 
 bool CSaveGames::Load(const std::string& strPath)
@@ -89,6 +116,12 @@ bool CSaveGames::Load(const std::string& strPath)
 
 bool CSaveGames::Save(const std::string& strPath, std::string& strError) const
 {
+    if (const auto nSlash = strPath.find_last_of('/'); nSlash != std::string::npos) {
+        if (const int nFolderError = MakeFolders(strPath.substr(0, nSlash)); nFolderError != 0) {
+            strError = std::string("its folder could not be made: ") + std::strerror(nFolderError);
+            return false;
+        }
+    }
     // No O_TRUNC: whatever follows the fourth byte is kept.
     int nError = 0;
     FileHandle file(OpenRegularFile(strPath, O_WRONLY | O_CREAT, nError));
@@ -117,4 +150,20 @@ bool CSaveGames::Save(const std::string& strPath, std::string& strError) const
         return false;
     }
     return true;
+}
+
+std::string ProgressFilePath(bool bInStartFolder, std::string_view strDataHome, std::string_view strHome)
+{
+    const auto data = AbsoluteFolder(strDataHome);
+    const auto home = AbsoluteFolder(strHome);
+    if (bInStartFolder || (!data && !home))
+        return kProgressFileName;
+    const std::string strData = data ? std::string(*data) : std::string(*home) + "/.local/share";
+    return strData + "/vasculon/" + kProgressFileName;
+}
+
+bool ProgressFileInStartFolder()
+{
+    struct stat status {};
+    return ::lstat(kProgressFileName, &status) == 0;
 }

@@ -8,12 +8,24 @@
 
 using namespace game;
 
+namespace {
+
+// Asked afresh at every use: a file put in the starting folder while the
+// game runs wins from then on.
+std::string ProgressPath(Platform& platform)
+{
+    return ProgressFilePath(ProgressFileInStartFolder(), platform.GetEnvironment("XDG_DATA_HOME"),
+                            platform.GetEnvironment("HOME"));
+}
+
+}  // namespace
+
 // A missing file is a fresh start; one that cannot be read in full, or that
 // is no regular file, is treated the same, silently, since this runs on every
 // idle frame.
 void CGermDlg::LoadProgress()
 {
-    if (m_saveGames.Load(kProgressFileName)) {
+    if (m_saveGames.Load(ProgressPath(m_platform))) {
         m_nProgress = m_saveGames.m_nSavedProgress;
     }
 }
@@ -22,16 +34,16 @@ void CGermDlg::SaveProgress()
 {
     // Progress never goes down: a file raised behind our back since we last
     // read it keeps its value.
+    const std::string strPath = ProgressPath(m_platform);
     CSaveGames stored;
-    if (stored.Load(kProgressFileName) && stored.m_nSavedProgress > m_nProgress) {
+    if (stored.Load(strPath) && stored.m_nSavedProgress > m_nProgress) {
         m_nProgress = stored.m_nSavedProgress;
     }
     m_saveGames.m_nSavedProgress = m_nProgress;
     std::string strError;
-    if (!m_saveGames.Save(kProgressFileName, strError) && !m_bSaveFailureReported) {
+    if (!m_saveGames.Save(strPath, strError) && !m_bSaveFailureReported) {
         m_bSaveFailureReported = true;
-        m_platform.MessageBox(std::string("Your progress could not be saved to \"")
-                              + kProgressFileName + "\": " + strError + ".");
+        m_platform.MessageBox("Your progress could not be saved to \"" + strPath + "\": " + strError + ".");
     }
 }
 

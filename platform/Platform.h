@@ -1,8 +1,11 @@
 #pragma once
 // Everything the game asks of the machine: timers, the real cursor, the
-// window, the menu, sound, modal boxes, the clock and rand(). The Qt host
-// implements it for play; tests/support/FakePlatform scripts it for tests.
+// window, the menu, sound, modal boxes, the clock, rand() and the
+// environment. The Qt host implements it for play;
+// tests/support/FakePlatform scripts it for tests.
+#include <cstdlib>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "platform/DrawingContext.h"
@@ -55,4 +58,11 @@ public:
     virtual int GetLocalSeconds() = 0;
     // The C library's rand(), never seeded.
     virtual int Rand() = 0;
+    // An environment variable of the process; empty when unset. Every host
+    // has the same, so only tests need their own.
+    virtual std::string GetEnvironment(const std::string& strName)
+    {
+        const char* pszValue = std::getenv(strName.c_str());
+        return pszValue != nullptr ? pszValue : "";
+    }
 };

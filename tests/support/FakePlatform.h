@@ -52,6 +52,11 @@ public:
     void Sleep(int nMs) override;
     int GetLocalSeconds() override { return m_nSeconds; }
     int Rand() override;
+    std::string GetEnvironment(const std::string& strName) override
+    {
+        const auto it = m_env.find(strName);
+        return it != m_env.end() ? it->second : "";
+    }
 
     // Scripted: a 489 x 581 client area in a decorated window on a wide screen.
     Point m_ptCursor{960, 540};
@@ -61,6 +66,7 @@ public:
     int m_nMenuBarHeight = 19;
     int m_nSeconds = 7;
     std::vector<int> m_randQueue;  // served first, then a fixed generator
+    std::map<std::string, std::string> m_env;  // none of the real process's
     // Runs while a message box is "open", e.g. to play frames behind it.
     std::function<void(const std::string&)> m_onMessageBox;
     std::function<void(CAboutDlg&)> m_onAbout;

@@ -2,6 +2,7 @@
 // lowered, and never in the way of play when it is broken.
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -64,6 +65,75 @@ TEST_F(ProgressFileTest, ASaveRaisesTheFirstFourBytesOnlyAndKeepsTheTail)
     m_dlg.SaveProgress();
     EXPECT_EQ(ProgressBytes(), (Bytes{5, 3, 2, 1}));
     EXPECT_EQ(m_dlg.m_nProgress, 0x01020305);
+}
+
+// Where the file goes, by (a file in the starting folder, XDG_DATA_HOME, HOME).
+TEST(ProgressFilePathTest, IsTheStartingFoldersFileElseTheDataFolderElseTheStartingFolder)
+{
+    struct Case {
+        bool bInStartFolder;
+        const char* pszDataHome;
+        const char* pszHome;
+        const char* pszPath;
+    };
+    const Case cases[] = {
+        {true, "/d", "/h", "Saved Games.grm"},  // players' files keep working
+        {false, "/d", "/h", "/d/vasculon/Saved Games.grm"},
+        {false, "/d//", "", "/d/vasculon/Saved Games.grm"},
+        {false, "", "/h/", "/h/.local/share/vasculon/Saved Games.grm"},
+        {false, "d", "/h", "/h/.local/share/vasculon/Saved Games.grm"},  // relative: ignored
+        {false, "/", "h", "/vasculon/Saved Games.grm"},
+        {false, "", "/", "/.local/share/vasculon/Saved Games.grm"},
+        {false, "", "", "Saved Games.grm"},
+        {false, "d", "h", "Saved Games.grm"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ProgressFilePath(c.bInStartFolder, c.pszDataHome, c.pszHome), c.pszPath)
+            << c.bInStartFolder << " '" << c.pszDataHome << "' '" << c.pszHome << "'";
+    }
+}
+
+Bytes FileBytes(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Only a save makes the data folder; a file in the starting folder, even one
+// put there later, wins over it.
+TEST_F(ProgressFileTest, WithoutAFileHereTheFirstSaveMakesTheDataFolderAndTheFileHereWins)
+{
+    namespace fs = std::filesystem;
+    m_platform.m_env = {{"HOME", (m_dir / "home").string()}, {"XDG_DATA_HOME", "relative"}};
+    const fs::path data = m_dir / "home/.local/share/vasculon";
+    m_platform.RunFrames(3);
+    EXPECT_FALSE(fs::exists(m_dir / "home"));
+    FinishCountdown();
+    EXPECT_EQ(FileBytes(data / kProgressFileName), Bytes(4));
+    EXPECT_FALSE(fs::exists(kProgressFileName));
+    for (const fs::path& folder : {data, data.parent_path(), data.parent_path().parent_path()}) {
+        EXPECT_EQ(fs::status(folder).permissions(), fs::perms::owner_all) << folder;
+    }
+    std::ofstream(data / kProgressFileName, std::ios::binary) << '\x05' << '\0' << '\0' << '\0';
+    m_dlg.LoadProgress();
+    EXPECT_EQ(m_dlg.m_nProgress, 5);
+    WriteProgress(9);
+    m_dlg.SaveProgress();
+    EXPECT_EQ(m_dlg.m_nProgress, 9);
+    EXPECT_EQ(ProgressBytes(), (Bytes{9, 0, 0, 0}));
+    EXPECT_EQ(FileBytes(data / kProgressFileName), (Bytes{5, 0, 0, 0}));
+}
+
+TEST_F(ProgressFileTest, ADataFolderThatCannotBeMadeFailsTheSaveWithOneBoxARun)
+{
+    std::ofstream(m_dir / "file") << "in the way";
+    m_platform.m_env = {{"XDG_DATA_HOME", (m_dir / "file/data").string()}};
+    FinishCountdown();
+    m_dlg.SaveProgress();
+    EXPECT_EQ(m_dlg.m_nState, kStateLevel1);
+    ASSERT_EQ(m_platform.m_boxes.size(), 1u);
+    EXPECT_EQ(m_platform.m_boxes[0], "Your progress could not be saved to \"" + (m_dir / "file/data").string()
+                                         + "/vasculon/Saved Games.grm\": its folder could not be made: Not a directory.");
 }
 
 // Things that can stand where the file should. A frame must never wait on
