@@ -65,6 +65,30 @@ QCursor LoadGermCursor()
     return QCursor(pixmap, kGermHotSpot, kGermHotSpot);
 }
 
+bool IsCloseKey(int nKey)
+{
+    return nKey == Qt::Key_Return || nKey == Qt::Key_Enter || nKey == Qt::Key_Escape;
+}
+
+// A menu closed with Escape leaves the keyboard with the menu bar for good
+// (Qt hands it back only to a widget that had it, and none has), and the bar
+// swallows every Escape after. The keys close the game there all the same.
+class CloseKeysOnMenuBar final : public QObject {
+public:
+    explicit CloseKeysOnMenuBar(QWidget* pWindow) : QObject(pWindow), m_pWindow(pWindow) {}
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::KeyPress && IsCloseKey(static_cast<QKeyEvent*>(pEvent)->key())) {
+            m_pWindow->close();
+            return true;
+        }
+        return QObject::eventFilter(pObject, pEvent);
+    }
+
+private:
+    QWidget* m_pWindow;
+};
+
 }  // namespace
 
 GameWindow::GameWindow()
@@ -103,6 +127,7 @@ void GameWindow::BuildMenus()
     // The menu must be part of the window: its height is part of the game's
     // geometry.
     menuBar()->setNativeMenuBar(false);
+    menuBar()->installEventFilter(new CloseKeysOnMenuBar(this));
     AddMenu(kStartMenuTitle, kStartMenu);
     AddMenu(kHelpMenuTitle, kHelpMenu);
 }
@@ -126,8 +151,7 @@ void GameWindow::keyPressEvent(QKeyEvent* pEvent)
     // Enter and Escape end the game, as the OK and Cancel keys of a dialog.
     // A key event rather than a shortcut: keys typed at a window that has
     // the pointer but was never made active (no window manager) still count.
-    const int nKey = pEvent->key();
-    if (nKey == Qt::Key_Return || nKey == Qt::Key_Enter || nKey == Qt::Key_Escape) {
+    if (IsCloseKey(pEvent->key())) {
         close();
         return;
     }

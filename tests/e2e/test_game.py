@@ -56,6 +56,18 @@ class PlayerTest(Case):
         self.key(self.wid, "Return")
         self.assertEqual(len(tail(self.log).splitlines()), 1, "not one line on no sound")
 
+    def test_enter_and_escape_close_the_game_after_a_menu_was_closed_with_escape(self):
+        for name in ("Escape", "Return"):
+            self.wid = None  # the next game's window may get the same id
+            self.launch()
+            (x, y, _, _) = self.client
+            item = x + 52, y + 29  # Start's first item
+            self.move(x + 22, y + 9, "click", "1")
+            wait_until(lambda: not reddish(self.grab(*item, 1, 1).at(0, 0)), "the Start menu to open")
+            self.cmd("xdotool", "key", "Escape")
+            wait_until(lambda: reddish(self.grab(*item, 1, 1).at(0, 0)), "the Start menu to close")
+            self.key(self.wid, name)
+
     def test_the_window_class_names_the_desktop_entry(self):
         # A dock matches the window to its menu entry, and so to its name and icon, by this class.
         self.launch()
