@@ -74,7 +74,7 @@ class Case(unittest.TestCase):
             self.skipTest("skipped: it records the game's sound, and no pulseaudio is here for a private server")
         self.tmp = self.enterContext(tempfile.TemporaryDirectory(prefix="vasculon-e2e-"))  # mode 0700
         # Without our own server running, a sure silence: none is spawned behind our back.
-        self.env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "WAYLAND", "PULSE", "XAUTH"))}
+        self.env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "WAYLAND", "PULSE", "XAUTH", "XDG_DATA"))}
         self.env.update(XDG_RUNTIME_DIR=self.tmp, HOME=self.tmp, LC_ALL="C.UTF-8",
                         PULSE_SERVER=f"unix:{self.tmp}/pulse/native")
         for attempt in range(3):  # seen here: a display lost at once, to some other server started then

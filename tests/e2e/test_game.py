@@ -3,6 +3,7 @@
 # file, the Help boxes and a start without a display; and at twice the scale
 # on a 4K screen, the same sizes and walls, drawn at the screen's resolution.
 import math, os, subprocess, time  # noqa: E401
+from pathlib import Path
 
 from harness import BAR, BINARY, Case, H, RED, W, reddish, tail, wait_still, wait_until
 
@@ -95,3 +96,6 @@ class HiDpiTest(Case):
         wait_until(lambda: sum(x % 2 and (x - 1, y) not in red for red in [set(self.shot().find(RED))]
                                for x, y in red) > 20, "drifters drawn at the screen's resolution")
         self.key(self.wid, "alt+F4")
+        # Started where no progress file was: the countdown's save went to the data folder under HOME.
+        self.assertEqual((self.progress(), Path(self.tmp, ".local/share/vasculon/Saved Games.grm").read_bytes()),
+                         (None, bytes(4)))
