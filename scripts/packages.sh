@@ -38,7 +38,7 @@ vasculon_sound_packages() {
 
 install_missing_packages() {
     if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then
-        echo "vasculon: no apt-get here: install g++, cmake, ninja, pkg-config and the development packages of Qt 6 (base, multimedia, wayland) and libsndfile, then build as README.md's \"Building by hand\" says" >&2
+        echo "vasculon: no apt-get here: install g++, cmake, ninja, pkg-config and the development packages of Qt 6 (base, multimedia, wayland) and libsndfile by hand, then build: cmake -G Ninja -S . -B build && cmake --build build (README.md, \"Building by hand\")" >&2
         exit 1
     fi
     local missing=()
