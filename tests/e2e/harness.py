@@ -6,9 +6,11 @@
 # generous deadline: these machines are shared and noisy. Positions are
 # client-relative (the play area's top-left, below the menu bar) unless a
 # name says screen.
-import contextlib, ctypes.util, math, os, re, shutil, subprocess, tempfile, time, unittest  # noqa: E401
+import contextlib, ctypes.util, glob, json, math, os, re, shutil, subprocess, tempfile, time, unittest  # noqa: E401
 from ctypes import POINTER, c_int, c_uint, c_ulong, c_ushort, c_void_p
 from pathlib import Path
+
+from vpointer import VirtualPointer
 
 # The play area; the menu bar under Fusion and DejaVu Sans; the recording's rate (mono, 16-bit).
 W, H, BAR, RATE, WHITE, BLACK, RED = 489, 581, 19, 22050, (255, 255, 255), (0, 0, 0), (250, 0, 0)
@@ -206,3 +208,100 @@ class Case(unittest.TestCase):
         samples = memoryview(data[:len(data) & ~1]).cast("h")
         return [max(map(abs, samples[i:i + n])) for i in range(0, len(samples), n)] or [0]
 
+
+# The same game on a headless sway 1.7, both run as nobody (sway refuses root)
+# in a runtime folder of their own; the mouse is a virtual pointer of ours,
+# keys come from wtype, shots from grim: what the game drew and, where one is
+# shown, the compositor's pointer (a headless output draws it into the image).
+ROOT = os.geteuid() == 0  # as anyone else, sway and the game run as the caller
+NOBODY, AS_NOBODY = (65534, 65534), ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"] if ROOT else []
+RING = (198, 195, 0)  # the germ image's 8 x 8 px yellow ring from (12, 12); its hot spot is at (15, 15)
+
+
+class WaylandCase(Case):
+
+    def setUp(self):
+        self.tmp = self.enterContext(tempfile.TemporaryDirectory(prefix="vasculon-wl-"))
+        self.chown(self.tmp)
+        self.env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "WAYLAND", "PULSE", "XAUTH", "DISPLAY"))}
+        self.env.update(XDG_RUNTIME_DIR=self.tmp, HOME=self.tmp, LC_ALL="C.UTF-8", PULSE_SERVER=f"unix:{self.tmp}/pulse/native",
+                        WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1", WLR_RENDERER="pixman")
+        Path(self.tmp, "config").write_text(  # without a seat section sway takes no pointer lock
+            "output HEADLESS-1 resolution 1920x1080\nseat * pointer_constraint enable\nxwayland disable\n")
+        ipc = self.spawn(["sway", "-c", self.tmp + "/config"], lambda: os.path.exists(self.tmp + "/wayland-1") and glob.glob(
+            self.tmp + "/sway-ipc.*.sock"), self.tmp + "/sway.log")
+        self.env.update(WAYLAND_DISPLAY="wayland-1", SWAYSOCK=ipc[0])
+        wait_until(lambda: '"HEADLESS-1"' in self.cmd("swaymsg", "-t", "get_outputs"), "sway's output")
+        self.mouse = VirtualPointer(self.tmp + "/wayland-1")
+        self.addCleanup(self.mouse.sock.close)
+        # A keyboard for the whole test: one that comes and goes with each wtype reaches the game
+        # before Qt has bound it, and its keys are lost.
+        self.spawn(["wtype", "-s", "3600000", ""], lambda: "virtual_keyboard" in self.cmd("swaymsg", "-t", "get_seats"))
+
+    def spawn(self, args, ready, log=None, checked=False, **options):
+        self.chown(options.get("cwd", self.tmp))
+        return super().spawn([*AS_NOBODY, *args], ready, log, checked, **options)
+
+    def write(self, progress):
+        super().write(progress)
+        self.chown(self.file)
+
+    def chown(self, path):
+        os.chown(path, *NOBODY) if ROOT else None
+
+    def windows(self):  # the game's visible windows in sway's tree, by container id
+        def walk(node):
+            yield node
+            for child in node["nodes"] + node["floating_nodes"]:
+                yield from walk(child)
+        return {n["id"]: n for n in walk(json.loads(self.cmd("swaymsg", "-t", "get_tree") or "{}"))
+                if n.get("pid") == self.proc.pid and n.get("visible")}
+
+    def boxes(self, *criteria):  # criteria: none, or "--name", a pattern
+        return [i for i, n in self.windows().items() if i != self.wid and re.search(criteria[-1] if criteria else "", n["name"] or "")]
+
+    def geometry(self, wid):  # the window's inside on screen: (x, y, width, height)
+        rect, inside = self.windows()[wid]["rect"], self.windows()[wid]["window_rect"]
+        return rect["x"] + inside["x"], rect["y"] + inside["y"], inside["width"], inside["height"]
+
+    def settle(self):
+        x, y, w, h = self.client = wait_still(lambda: (g := self.geometry(self.wid)) and reddish(
+            self.grab(g[0] + g[2] // 2, g[1] + g[3] // 2, 1, 1).at(0, 0)) and g, "the window to settle on its backdrop")
+        self.frame = x, y, x + w, y + h  # sway draws the title bar and border: no client knows their size
+
+    def grab(self, x, y, w, h):  # grim's RGB turned into the X server's BGRX
+        ppm = subprocess.run(["grim", "-t", "ppm", "-g", f"{x},{y} {w}x{h}", "-"], env=self.env, capture_output=True,
+                             timeout=30, check=True).stdout
+        rgb, shot = ppm[len(ppm) - 3 * w * h:], bytearray(4 * w * h)
+        shot[0::4], shot[1::4], shot[2::4] = rgb[2::3], rgb[1::3], rgb[0::3]
+        shot = Shot(shot)
+        shot.stride = 4 * w
+        return shot
+
+    def germ(self, shot=None):  # the screen point of the drawn germ's hot spot, or None, in a shot of the window
+        (x, y, w, h), at = self.client, lambda lo, hi: hi - 5 if lo == 0 else lo + 3  # its ring cut by an edge
+        for left, top, right, bottom in blobs((shot or self.grab(x, y, w, h)).find(RING), 1):
+            if 3 <= right - left <= 8 and 3 <= bottom - top <= 8 and max(right - left, bottom - top) == 8:
+                return x + at(left, right), y + at(top, bottom)
+
+    def pointer(self):
+        return self.germ() or (-9999, -9999)
+
+    def begin(self, item):
+        text, (x, y) = super().begin(item), self.germ()
+        # The pointer's first motion only brings it over the window, which takes the lock then;
+        # the next moves the germ, by now locked: put it back.
+        wait_until(lambda: self.mouse.move(1, 0) or (self.germ() or (x,))[0] != x, "the germ to follow the mouse")
+        self.mouse.move(x - self.germ()[0], 0)
+        return text
+
+    def move(self, x, y, *then):  # the germ where one is drawn, else the pointer; then a click
+        at = self.germ()
+        self.mouse.move(x - at[0], y - at[1]) if at else self.mouse.abs(x, y)
+        self.mouse.click() if then else None
+
+    def key(self, wid, name="Return"):
+        self.cmd("swaymsg", f"[con_id={wid}] focus")
+        self.cmd("wtype", "-k", name)
+        wait_until(lambda: wid not in self.windows(), f"{name} to close window {wid}")
+        wait_until(lambda: wid != self.wid or self.proc.poll() is not None, "the game to exit once its window closed")
