@@ -195,6 +195,9 @@ void GameWindow::OnTick(int nId)
             m_ptCursor.reset();
             AskPointerAheadOfNextFrame();
             m_dlg.OnTimer(nId);
+            // A reading holds for one frame: a move made between frames (a
+            // menu command starting a level) steps from where the pointer is.
+            m_ptCursor.reset();
         },
         Qt::QueuedConnection);
 }

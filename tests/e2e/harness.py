@@ -178,6 +178,10 @@ class Case(unittest.TestCase):
         ix, iy = x + (tx + 30) * k, y + (29 + 22 * items.index(item)) * k
         self.move(x + tx * k, y + 9 * k, "click", "1")
         wait_until(lambda: not reddish(self.grab(ix, iy, 1, 1).at(0, 0)), f"the {title} menu to open")
+        # Still on the item for more than a frame before the click, as a player's hand: the game's
+        # moves are steps from the pointer it read before the frame, which keep any motion after it.
+        self.move(ix, iy)
+        time.sleep(0.1)
         self.move(ix, iy, "click", "1")
 
     def begin(self, item):  # from the Start menu: the germ at its start point, then a text's (left, right)
