@@ -39,15 +39,13 @@ class WaylandTest(WaylandCase):
     def test_walls_push_the_drawn_germ_back_a_flick_is_one_touch_and_seven_kill(self):
         self.launch()
         self.begin("New Game")  # its countdown has walls and no hazards
-        (left, top, right, bottom), (x, y) = self.frame, self.germ()
-        for flick, wall in ((3000, right), (-3000, left)):  # far past the window: on its edge, pushed back 200 px
+        (left, _, right, _), (x, y) = self.frame, self.germ()
+        for flick, back in ((3000, right - 200), (-3000, left + 200)):  # far past the window: on its edge, pushed back
             self.mouse.move(flick, 0)
-            places = self.path(lambda p: p[-1] == (wall - flick // 15, y))
+            places = self.path(lambda p: p[-1] == (back, y))
             steps = {b[0] - a[0] for a, b in zip(places, places[1:])}
             self.assertTrue(len(places) > 4 and all(step * flick < 0 == step % 20 for step in steps), places)
-        while not self.boxes():  # a touch on every frame
-            self.mouse.move(-3000, 0)
-        self.key(self.boxes()[0])
+        self.key(wait_until(lambda: self.mouse.move(-3000, 0) or self.boxes(), "a touch a frame to kill", 10, 0)[0])
         self.key(self.wid, "Escape")
 
     def test_a_click_with_the_germ_over_start_opens_the_menu_then_enter_closes_the_game(self):
