@@ -19,9 +19,12 @@ int CGermApp::InitInstance(int& argc, char** argv)
     PrepareHostEnvironment();
     QApplication app(argc, argv);
     ConfigureApplication();
-    GameWindow window;
-    window.Open();
-    QApplication::exec();
+    {
+        GameWindow window;
+        window.Open();
+        QApplication::exec();
+    }
+    LeaveApplication();
     return 0;
 }
 

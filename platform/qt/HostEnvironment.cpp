@@ -154,6 +154,14 @@ void PrepareHostEnvironment()
         ExitWithoutDisplay("cannot reach the Wayland display " + WaylandDisplayName());
 }
 
+void LeaveApplication()
+{
+    if (QGuiApplication::platformName() != QLatin1String("wayland"))
+        return;
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
+
 void ConfigureApplication()
 {
 #ifdef VASCULON_HAVE_XCB
