@@ -13,11 +13,12 @@ FIELD, WALL, GAME = (150, 0, 0), (100, 0, 0), os.path.basename(BINARY)
 class PlayerTest(Case):
 
     def test_without_a_display_options_answer_and_the_game_fails_in_one_line(self):
-        # (arguments, DISPLAY, exit code, says something on stdout, lines on stderr, each ended)
-        for arg, display, *expected in (("", "", 1, 0, 1), ("", ":4321", 1, 0, 1), ("--bogus", ":4321", 2, 0, 1),
-                                        ("--help", "", 0, 1, 0), ("--version", "", 0, 1, 0)):
-            done = subprocess.run([BINARY, *arg.split()], cwd=self.tmp, env=dict(self.env, DISPLAY=display),
-                                  capture_output=True, text=True, timeout=30)  # an empty DISPLAY is none
+        # (arguments, DISPLAY, WAYLAND_DISPLAY, exit code, says something on stdout, lines on stderr, each ended)
+        for arg, display, wayland, *expected in (
+                ("", "", "", 1, 0, 1), ("", ":4321", "", 1, 0, 1), ("", "", "nothing-here", 1, 0, 1),
+                ("--bogus", ":4321", "", 2, 0, 1), ("--help", "", "", 0, 1, 0), ("--version", "", "", 0, 1, 0)):
+            done = subprocess.run([BINARY, *arg.split()], cwd=self.tmp, env=dict(  # an empty DISPLAY is none
+                self.env, DISPLAY=display, WAYLAND_DISPLAY=wayland), capture_output=True, text=True, timeout=30)
             self.assertEqual([done.returncode, bool(done.stdout.strip()), done.stderr.count("\n")], expected, done)
 
     def test_a_player_from_a_short_file_through_countdown_walls_deaths_help_boxes_and_an_edited_file(self):
