@@ -227,7 +227,7 @@ class WaylandCase(Case):
     def setUp(self):
         self.tmp = self.enterContext(tempfile.TemporaryDirectory(prefix="vasculon-wl-"))
         self.chown(self.tmp)
-        self.env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "WAYLAND", "PULSE", "XAUTH", "DISPLAY"))}
+        self.env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "WAYLAND", "PULSE", "XAUTH", "XDG_DATA", "DISPLAY"))}
         self.env.update(XDG_RUNTIME_DIR=self.tmp, HOME=self.tmp, LC_ALL="C.UTF-8", PULSE_SERVER=f"unix:{self.tmp}/pulse/native",
                         WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1", WLR_RENDERER="pixman")
         Path(self.tmp, "config").write_text(  # without a seat section sway takes no pointer lock
