@@ -25,31 +25,54 @@ public:
     // Moves the clock on, firing every timer that falls due, earliest first.
     void AdvanceMs(long long nMs);
     // Moves the clock to each of the next n ticks of timer nId.
-    void RunTicks(int nId, int nTicks);
+    void RunTicks(int nId, int nTicks)
+    {
+        for (int i = 0; i < nTicks && IsTimerRunning(nId); ++i) AdvanceMs(m_timers.at(nId).nDueMs - m_nNowMs);
+    }
     // The next n frames (frame timer ticks), with whatever falls between.
-    void RunFrames(int nFrames);
+    void RunFrames(int nFrames) { RunTicks(101, nFrames); }
     bool IsTimerRunning(int nId) const { return m_timers.count(nId) != 0; }
     int TimerPeriod(int nId) const { return m_timers.at(nId).nPeriodMs; }
-    std::vector<int> SoundIds() const;
+    std::vector<int> SoundIds() const
+    {
+        std::vector<int> ids;
+        for (const PlayedSound& sound : m_sounds) ids.push_back(sound.nSoundId);
+        return ids;
+    }
 
     // Platform
-    void SetTimer(int nId, int nPeriodMs) override;
-    void KillTimer(int nId) override;
-    bool GetCursorPos(Point& pt) override;
-    void SetCursorPos(Point pt) override;
+    void SetTimer(int nId, int nMs) override { m_timers[nId] = Timer{nMs, m_nNowMs + nMs, m_nNextOrder++}; }
+    void KillTimer(int nId) override { m_timers.erase(nId); }
+    bool GetCursorPos(Point& pt) override { return m_bCursorReadable && (pt = m_ptCursor, true); }
+    void SetCursorPos(Point pt) override { m_cursorMoves.push_back(m_ptCursor = pt); }
     void SetGermCursor(bool bGerm) override { m_bGermCursor = bGerm; }
     Rect GetClientRect() override { return m_rcClient; }
     Rect GetWindowRect() override { return m_rcWindow; }
     int GetMenuBarHeight() override { return m_nMenuBarHeight; }
-    void MoveWindow(Point ptTopLeft) override;
+    void MoveWindow(Point pt) override
+    {
+        m_rcWindow = Rect{pt.x, pt.y, pt.x + m_rcWindow.Width(), pt.y + m_rcWindow.Height()};
+        m_windowMoves.push_back(pt);
+    }
     void EnableMenuItem(int nCommandId, bool bEnabled) override { m_menu[nCommandId] = bEnabled; }
-    std::unique_ptr<DrawingContext> CreateFrameSurface(Size size) override;
-    void PresentFrame(DrawingContext& dc) override;
+    std::unique_ptr<DrawingContext> CreateFrameSurface(Size) override
+    {
+        return std::make_unique<RecordingDrawingContext>();
+    }
+    void PresentFrame(DrawingContext& dc) override
+    {
+        m_lastFrame = dynamic_cast<RecordingDrawingContext&>(dc);
+        ++m_nFramesPresented;
+    }
     void PlaySound(int nSoundId) override { m_sounds.push_back({nSoundId, m_nFramesPresented}); }
     void MessageBox(std::string_view strText) override;
-    void ShowAbout(CAboutDlg& dlg) override;
+    void ShowAbout(CAboutDlg& dlg) override
+    {
+        ++m_nAboutShown;
+        if (m_onAbout) m_onAbout(dlg);
+    }
     void OpenUrl(std::string_view strUrl) override { m_urls.emplace_back(strUrl); }
-    void Sleep(int nMs) override;
+    void Sleep(int nMs) override { m_sleeps.push_back(nMs), m_nNowMs += nMs; }
     int GetLocalSeconds() override { return m_nSeconds; }
     int Rand() override;
     std::string GetEnvironment(const std::string& strName) override
@@ -82,8 +105,6 @@ public:
     int m_nAboutShown = 0;
     bool m_bGermCursor = false;
     int m_nFramesPresented = 0;
-    int m_nBoxesOpen = 0;
-    int m_nMostBoxesOpen = 0;
     RecordingDrawingContext m_lastFrame;
 
 private:
