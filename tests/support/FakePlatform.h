@@ -18,6 +18,7 @@ public:
     struct PlayedSound {
         int nSoundId;
         int nFrame;  // frames presented before it started
+        friend bool operator==(const PlayedSound&, const PlayedSound&) = default;
     };
 
     // Timers fire into this window from now on.

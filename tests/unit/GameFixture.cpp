@@ -38,9 +38,9 @@ void GameFixture::WriteProgress(int nProgress)
                         static_cast<unsigned char>(n >> 16), static_cast<unsigned char>(n >> 24)});
 }
 
-std::vector<unsigned char> GameFixture::ProgressBytes() const
+std::vector<unsigned char> GameFixture::ProgressBytes(const std::filesystem::path& path)
 {
-    std::ifstream file(kProgressFileName, std::ios::binary);
+    std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
@@ -69,11 +69,11 @@ std::vector<Rect> GameFixture::HazardBoxes() const
             boxes.push_back(Rect{pt.x, pt.y, pt.x + 50, pt.y + 50});
         }
     }
-    for (const auto* pCell : {d.m_pChaser != nullptr ? &d.m_pChaser->m_rcBox : nullptr,
-                              d.m_pGrabber != nullptr ? &d.m_pGrabber->m_rcBox : nullptr}) {
-        if (pCell != nullptr) {
-            boxes.push_back(*pCell);
-        }
+    if (d.m_pChaser != nullptr) {
+        boxes.push_back(d.m_pChaser->m_rcBox);
+    }
+    if (d.m_pGrabber != nullptr) {
+        boxes.push_back(d.m_pGrabber->m_rcBox);
     }
     // The syringe's test takes the menu height off the germ once more: its
     // body and spray, moved down by that height.
@@ -92,13 +92,9 @@ bool GameFixture::Dodge()
 {
     const std::vector<Rect> boxes = HazardBoxes();
     auto isSafe = [&](Point pt, int nReach) {
-        for (const Rect& rc : boxes) {
-            const Rect rcReach{rc.left - nReach, rc.top - nReach, rc.right + nReach, rc.bottom + nReach};
-            if (rcReach.ContainsInclusive(pt)) {
-                return false;
-            }
-        }
-        return true;
+        return std::none_of(boxes.begin(), boxes.end(), [&](const Rect& rc) {
+            return Rect{rc.left - nReach, rc.top - nReach, rc.right + nReach, rc.bottom + nReach}.ContainsInclusive(pt);
+        });
     };
     // Clear of the walls and of the top edge, where hazards enter; as far
     // from every hazard as the field allows.

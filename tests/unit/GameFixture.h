@@ -29,8 +29,8 @@ protected:
     // Writes raw bytes to the progress file.
     void WriteProgressBytes(const std::vector<unsigned char>& bytes);
     void WriteProgress(int nProgress);
-    // The progress file's bytes; empty when there is none.
-    std::vector<unsigned char> ProgressBytes() const;
+    // A progress file's bytes; empty when there is none.
+    static std::vector<unsigned char> ProgressBytes(const std::filesystem::path& path = kProgressFileName);
     // Picks a "Start" item the way a player does: only when enabled.
     void Choose(int nCommandId);
     // Puts the pointer where GetGermPos reads client point pt.

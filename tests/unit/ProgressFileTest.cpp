@@ -93,12 +93,6 @@ TEST(ProgressFilePathTest, IsTheStartingFoldersFileElseTheDataFolderElseTheStart
     }
 }
 
-Bytes FileBytes(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 // Only a save makes the data folder; a file in the starting folder, even one
 // put there later, wins over it.
 TEST_F(ProgressFileTest, WithoutAFileHereTheFirstSaveMakesTheDataFolderAndTheFileHereWins)
@@ -109,7 +103,7 @@ TEST_F(ProgressFileTest, WithoutAFileHereTheFirstSaveMakesTheDataFolderAndTheFil
     m_platform.RunFrames(3);
     EXPECT_FALSE(fs::exists(m_dir / "home"));
     FinishCountdown();
-    EXPECT_EQ(FileBytes(data / kProgressFileName), Bytes(4));
+    EXPECT_EQ(ProgressBytes(data / kProgressFileName), Bytes(4));
     EXPECT_FALSE(fs::exists(kProgressFileName));
     for (const fs::path& folder : {data, data.parent_path(), data.parent_path().parent_path()}) {
         EXPECT_EQ(fs::status(folder).permissions(), fs::perms::owner_all) << folder;
@@ -121,7 +115,7 @@ TEST_F(ProgressFileTest, WithoutAFileHereTheFirstSaveMakesTheDataFolderAndTheFil
     m_dlg.SaveProgress();
     EXPECT_EQ(m_dlg.m_nProgress, 9);
     EXPECT_EQ(ProgressBytes(), (Bytes{9, 0, 0, 0}));
-    EXPECT_EQ(FileBytes(data / kProgressFileName), (Bytes{5, 0, 0, 0}));
+    EXPECT_EQ(ProgressBytes(data / kProgressFileName), (Bytes{5, 0, 0, 0}));
 }
 
 TEST_F(ProgressFileTest, ADataFolderThatCannotBeMadeFailsTheSaveWithOneBoxARun)

@@ -28,11 +28,8 @@ TEST_F(ShellTest, CountdownShowsItsWordsAndSoundsOnTheirFramesThenStartsLevel1)
     for (const auto& [nFrame, strWords] : words) {
         EXPECT_EQ(texts[static_cast<size_t>(nFrame)], strWords) << nFrame;
     }
-    const std::vector<int> sounds{ids::kSoundCount, ids::kSoundCount, ids::kSoundInfect};
-    ASSERT_EQ(m_platform.SoundIds(), sounds);
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(m_platform.m_sounds[i].nFrame, static_cast<int>(i) * 24);
-    }
+    EXPECT_EQ(m_platform.m_sounds, (std::vector<FakePlatform::PlayedSound>{
+                                       {ids::kSoundCount, 0}, {ids::kSoundCount, 24}, {ids::kSoundInfect, 48}}));
     EXPECT_EQ(m_dlg.m_nState, kStateLevel1);
     EXPECT_EQ(ProgressBytes(), (std::vector<unsigned char>{0, 0, 0, 0}));
 }
@@ -75,9 +72,7 @@ TEST_F(ShellTest, WaveTimersReleaseOnePerTickThenStopAndReset)
     EXPECT_TRUE(m_platform.IsTimerRunning(kFirstWaveTimer));
     m_platform.RunTicks(kFirstWaveTimer, 1);
     m_platform.RunTicks(kSecondWaveTimer, 3);
-    for (int nId : {kFirstWaveTimer, kSecondWaveTimer}) {
-        EXPECT_FALSE(m_platform.IsTimerRunning(nId)) << nId;
-    }
+    EXPECT_FALSE(m_platform.IsTimerRunning(kFirstWaveTimer) || m_platform.IsTimerRunning(kSecondWaveTimer));
     EXPECT_EQ(m_dlg.m_nFirstWaveReleased + m_dlg.m_nSecondWaveReleased, 0);
 }
 
