@@ -2,7 +2,6 @@
 # spoken on the wire, no library. A headless seat has no pointer of its own;
 # this one is it. Every call ends its event with a frame and a round trip, so
 # the compositor has handled it on return (and a protocol error fails here).
-#   python3 vpointer.py /run/.../wayland-1   then lines: move dx dy | abs x y | press | release | click
 import socket, struct, sys, time  # noqa: E401
 
 BTN_LEFT = 0x110
@@ -55,17 +54,6 @@ class VirtualPointer:
     def abs(self, x, y):  # to a point of the layout
         self.event(1, "IIII", x, y, *self.size)
 
-    def press(self, down=True):
-        self.event(2, "II", BTN_LEFT, int(down))
-
-    def click(self):
-        self.press()
-        self.press(False)
-
-
-if __name__ == "__main__":
-    pointer = VirtualPointer(sys.argv[1])
-    for line in sys.stdin:
-        word, *args = line.split() or [""]
-        {"move": pointer.move, "abs": pointer.abs, "press": pointer.press, "click": pointer.click,
-         "release": lambda: pointer.press(False)}[word](*map(int, args))
+    def click(self):  # the left button down, then up
+        for down in (1, 0):
+            self.event(2, "II", BTN_LEFT, down)
