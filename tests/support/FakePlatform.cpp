@@ -27,9 +27,8 @@ void FakePlatform::AdvanceMs(long long nMs)
 void FakePlatform::MessageBox(std::string_view strText)
 {
     m_boxes.emplace_back(strText);
-    if (m_onMessageBox) {
+    if (m_onMessageBox)
         m_onMessageBox(m_boxes.back());
-    }
 }
 
 // Scripted values first; then a fixed linear congruential generator.

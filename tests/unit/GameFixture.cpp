@@ -60,21 +60,17 @@ std::vector<Rect> GameFixture::HazardBoxes() const
 {
     const CGermDlg& d = m_dlg;
     std::vector<Rect> boxes;
-    for (int i = 0; d.m_pFirstWave != nullptr && i < d.m_nFirstWaveCount; ++i) {
+    for (int i = 0; d.m_pFirstWave != nullptr && i < d.m_nFirstWaveCount; ++i)
         boxes.push_back(d.m_pFirstWave[i].m_rcBox);
-    }
     for (int i = 0; d.m_pSecondWave != nullptr && i < d.m_nSecondWaveCount; ++i) {
         boxes.push_back(d.m_pSecondWave[i].m_rcBox);
-        for (const Point& pt : d.m_pSecondWave[i].m_ptFragment) {
+        for (const Point& pt : d.m_pSecondWave[i].m_ptFragment)
             boxes.push_back(Rect{pt.x, pt.y, pt.x + 50, pt.y + 50});
-        }
     }
-    if (d.m_pChaser != nullptr) {
+    if (d.m_pChaser != nullptr)
         boxes.push_back(d.m_pChaser->m_rcBox);
-    }
-    if (d.m_pGrabber != nullptr) {
+    if (d.m_pGrabber != nullptr)
         boxes.push_back(d.m_pGrabber->m_rcBox);
-    }
     // The syringe's test takes the menu height off the germ once more: its
     // body and spray, moved down by that height.
     const int nShift = m_platform.m_nMenuBarHeight;
@@ -99,9 +95,8 @@ bool GameFixture::Dodge()
     // Clear of the walls and of the top edge, where hazards enter; as far
     // from every hazard as the field allows.
     for (int nReach : {45, 30}) {
-        if (isSafe(m_dlg.GetGermPos(), nReach)) {
+        if (isSafe(m_dlg.GetGermPos(), nReach))
             return true;
-        }
         for (int nY = 60; nY <= 550; nY += 5) {
             for (int nX = 470; nX >= 20; nX -= 6) {
                 if (isSafe(Point{nX, nY}, nReach)) {
@@ -117,12 +112,10 @@ bool GameFixture::Dodge()
 bool GameFixture::PlayDodging(const std::function<bool()>& goOn, int nLimit)
 {
     for (int i = 0; i < nLimit; ++i) {
-        if (!goOn()) {
+        if (!goOn())
             return true;
-        }
-        if (!Dodge()) {
+        if (!Dodge())
             return false;
-        }
         m_platform.RunFrames(1);
     }
     return !goOn();

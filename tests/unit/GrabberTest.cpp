@@ -52,9 +52,8 @@ TEST_F(GrabberTest, TheLinePullsTowardTheAnchorThenClosingLetsGoAndSlidesOutForG
     m_platform.m_bCursorReadable = false;
     ASSERT_EQ(m_dlg.UpdateGrabber(m_dc, 1), 1);
     m_platform.m_bCursorReadable = true;
-    for (int nCall = 1; nCall <= 10; ++nCall) {
+    for (int nCall = 1; nCall <= 10; ++nCall)
         ASSERT_EQ(m_dlg.UpdateGrabber(m_dc, 0), 1);
-    }
     // Three pulls, none unread, one last.
     EXPECT_EQ(std::tuple(m_grabber.m_nPhase, m_grabber.m_ptAnchor.x, m_platform.m_cursorMoves.size()),
               std::tuple(61, 464 + 5 * 10, 3u + 0 + 1));

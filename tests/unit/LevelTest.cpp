@@ -64,9 +64,8 @@ protected:
                                                {'S', d.m_pSyringes ? d.m_nSyringeCount : 0},
                                                {'G', d.m_pGrabber ? 1 : 0}};
         std::string str;
-        for (const auto& [c, n] : counts) {
+        for (const auto& [c, n] : counts)
             str += n == 0 ? "" : (str.empty() ? "" : " ") + std::string(1, c) + std::to_string(n);
-        }
         return str;
     }
 };
@@ -88,9 +87,8 @@ std::string DrawOrder(const RecordingDrawingContext& dc)
         } else if (s.rgbBrush == Rgb{245, 245, 245}) {
             c = s.rc.Width() < 40 ? 'C' : 'G';
         }
-        if (c != 0 && (str.empty() || str.back() != c)) {
+        if (c != 0 && (str.empty() || str.back() != c))
             str += c;
-        }
     }
     return str;
 }
@@ -130,9 +128,8 @@ TEST_P(LevelTest, SetsUpShowsItsTitleAndRunsItsFamiliesInOrder)
     // Every drifter moves at the level's speed, in its mode, also after a
     // trip through the bottom; the families draw in the update order.
     std::vector<Rect> before;
-    for (int i = 0; i < f.nCount; ++i) {
+    for (int i = 0; i < f.nCount; ++i)
         before.push_back(m_dlg.m_pFirstWave[i].m_rcBox);
-    }
     const Rect rcChaser = m_dlg.m_pChaser != nullptr ? m_dlg.m_pChaser->m_rcBox : Rect{};
     ASSERT_TRUE(Dodge());
     m_platform.RunFrames(1);
@@ -171,9 +168,8 @@ TEST_P(LevelTest, CompletesOnItsFirstWaveAloneAndRaisesTheProgressByItsRule)
         m_dlg.m_nFrame = f.nEndFrame - 1;
         m_dlg.m_nFirstWaveReleased = f.nCount;
         m_dlg.m_nSecondWaveReleased = 1;
-        for (int i = 0; i < f.nCount; ++i) {
+        for (int i = 0; i < f.nCount; ++i)
             m_dlg.m_pFirstWave[i].m_bActive = i == 0 ? 1 : 0;
-        }
         // Told to head up, which only a steered drifter does. Where the wave
         // falls when closing it is steered: up in the first frame's running
         // update, then straight down from its closing update on.

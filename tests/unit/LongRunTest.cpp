@@ -31,9 +31,8 @@ TEST_F(LongRunTest, FiveHundredCompletionsAndFiveHundredDeathsLeaveNothingBehind
         const int nState = m_dlg.m_nState;
         m_platform.RunFrames(2);
         m_dlg.m_nFrame = 1'000'000;
-        for (int i = 0; m_dlg.m_pFirstWave != nullptr && i < m_dlg.m_nFirstWaveCount; ++i) {
+        for (int i = 0; m_dlg.m_pFirstWave != nullptr && i < m_dlg.m_nFirstWaveCount; ++i)
             m_dlg.m_pFirstWave[i].m_bActive = 0;
-        }
         m_platform.RunFrames(1);
         ASSERT_EQ(m_dlg.m_nState, nState + 1) << "round " << nRound;
         ExpectNothingOfTheLevelLeft(nRound);

@@ -13,9 +13,8 @@ TEST_F(PlaythroughTest, NewGameThroughTheFinalLevelAndTheEndingActBackToTheMenu)
     Choose(ids::kNewGame);
     std::vector<int> states{m_dlg.m_nState};
     const auto noteState = [&] {
-        if (m_dlg.m_nState != states.back()) {
+        if (m_dlg.m_nState != states.back())
             states.push_back(m_dlg.m_nState);
-        }
         return m_dlg.m_nState != kStateIdle;
     };
     ASSERT_TRUE(PlayDodging(noteState, 10000)) << "nowhere to hide in state " << m_dlg.m_nState;

@@ -22,9 +22,8 @@ protected:
     {
         std::vector<int> enabled;
         for (int nId = ids::kFirstStartCommand; nId <= ids::kLastStartCommand; ++nId) {
-            if (m_platform.m_menu[nId]) {
+            if (m_platform.m_menu[nId])
                 enabled.push_back(nId);
-            }
         }
         return enabled;
     }
@@ -105,9 +104,8 @@ TEST_F(ProgressFileTest, WithoutAFileHereTheFirstSaveMakesTheDataFolderAndTheFil
     FinishCountdown();
     EXPECT_EQ(ProgressBytes(data / kProgressFileName), Bytes(4));
     EXPECT_FALSE(fs::exists(kProgressFileName));
-    for (const fs::path& folder : {data, data.parent_path(), data.parent_path().parent_path()}) {
+    for (const fs::path& folder : {data, data.parent_path(), data.parent_path().parent_path()})
         EXPECT_EQ(fs::status(folder).permissions(), fs::perms::owner_all) << folder;
-    }
     std::ofstream(data / kProgressFileName, std::ios::binary) << '\x05' << '\0' << '\0' << '\0';
     m_dlg.LoadProgress();
     EXPECT_EQ(m_dlg.m_nProgress, 5);

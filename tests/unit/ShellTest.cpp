@@ -17,17 +17,15 @@ TEST_F(ShellTest, CountdownShowsItsWordsAndSoundsOnTheirFramesThenStartsLevel1)
     for (int i = 0; i < 73; ++i) {
         m_platform.RunFrames(1);
         std::string str;
-        for (const std::string& strWord : m_platform.m_lastFrame.Texts()) {
+        for (const std::string& strWord : m_platform.m_lastFrame.Texts())
             str += strWord + " ";
-        }
         texts.push_back(str);
     }
     EXPECT_EQ(m_platform.m_cursorMoves, std::vector<Point>{(Point{715 + 491 / 2, 852 - 150})});
     const std::vector<std::pair<int, std::string>> words{
         {0, "Ready "}, {24, "Ready Set "}, {25, "Set "}, {48, "Set INFECT! "}, {72, "INFECT! "}};
-    for (const auto& [nFrame, strWords] : words) {
+    for (const auto& [nFrame, strWords] : words)
         EXPECT_EQ(texts[static_cast<size_t>(nFrame)], strWords) << nFrame;
-    }
     EXPECT_EQ(m_platform.m_sounds, (std::vector<FakePlatform::PlayedSound>{
                                        {ids::kSoundCount, 0}, {ids::kSoundCount, 24}, {ids::kSoundInfect, 48}}));
     EXPECT_EQ(m_dlg.m_nState, kStateLevel1);
@@ -48,9 +46,8 @@ TEST_F(ShellTest, StartItemsSetTheirStatesWhichGreyTheMenuAndShowTheGerm)
         m_dlg.OnCommand(ids::kNewGame);  // ignored: a state is running
         EXPECT_EQ(m_dlg.m_nState, nId == ids::kNewGame ? 1 : nId - ids::kLevel2 + 3) << nId;
         m_platform.RunFrames(1);
-        for (int nItem = ids::kFirstStartCommand; nItem <= ids::kLastStartCommand; ++nItem) {
+        for (int nItem = ids::kFirstStartCommand; nItem <= ids::kLastStartCommand; ++nItem)
             EXPECT_FALSE(m_platform.m_menu[nItem]) << "item " << nId << " greys " << nItem;
-        }
         EXPECT_TRUE(m_platform.m_bGermCursor) << nId;
     }
     EXPECT_EQ(m_platform.m_menu.count(ids::kInstructions) + m_platform.m_menu.count(ids::kAbout), 0u);

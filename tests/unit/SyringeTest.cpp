@@ -53,9 +53,8 @@ TEST_F(SyringeTest, ClosingShowsAndTestsAnOutSprayOnceThenWithdrawsForGood)
     RecordingDrawingContext dc;
     ASSERT_EQ(m_dlg.UpdateSyringes(dc, 0), 1);
     PlaceGermAt(Point{250, 300 + 19});  // in the spray: the syringe's test takes a menu bar off once more
-    for (int i = 0; i < 30; ++i) {
+    for (int i = 0; i < 30; ++i)
         ASSERT_EQ(m_dlg.UpdateSyringes(dc, 0), 1);
-    }
     EXPECT_EQ(std::make_tuple(s.m_ptBody[0].x, s.m_nPhase, m_platform.m_sounds.size()),
               std::make_tuple(100 - 5 * 31, 121, 0ul));
     const std::vector<DrawnShape>& shapes = dc.m_shapes;

@@ -18,9 +18,8 @@ protected:
     void TouchLeftWallOn(std::initializer_list<int> frames, int nLastFrame)
     {
         for (int nFrame = 1; nFrame <= nLastFrame && m_dlg.m_nState != kStateIdle; ++nFrame) {
-            if (std::find(frames.begin(), frames.end(), nFrame) != frames.end()) {
+            if (std::find(frames.begin(), frames.end(), nFrame) != frames.end())
                 m_platform.m_ptCursor = Point{Window().left, CentreY()};
-            }
             m_platform.RunFrames(1);
         }
     }
