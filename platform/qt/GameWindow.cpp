@@ -209,6 +209,8 @@ void GameWindow::OnTick(int nId)
 // question never makes a late frame.
 void GameWindow::AskPointerAheadOfNextFrame()
 {
+    if (m_pWaylandGerm)
+        return;  // the germ is ours to read there: nothing to ask, no wake-up
     // Each question replaces the last, so an answer a frame did not read is
     // never used a frame later.
     const auto it = m_mapTimers.find(game::kFrameTimer);

@@ -11,7 +11,7 @@
 #include <qpa/qplatformnativeinterface.h>
 #include <wayland-client.h>
 
-#include "platform/qt/GermOverlay.h"
+#include "platform/qt/GermSurface.h"
 #include "pointer-constraints-unstable-v1-client-protocol.h"
 #include "relative-pointer-unstable-v1-client-protocol.h"
 
@@ -30,6 +30,10 @@ struct WaylandGerm::Listeners {
         if (std::strcmp(pszInterface, wl_seat_interface.name) == 0 && !self.m_pSeat) {
             self.m_pSeat = static_cast<wl_seat*>(Bind(wl_seat_interface));
             wl_seat_add_listener(self.m_pSeat, &kSeat, pData);
+        } else if (std::strcmp(pszInterface, wl_subcompositor_interface.name) == 0) {
+            self.m_pSubcompositor = static_cast<wl_subcompositor*>(Bind(wl_subcompositor_interface));
+        } else if (std::strcmp(pszInterface, wl_shm_interface.name) == 0) {
+            self.m_pShm = static_cast<wl_shm*>(Bind(wl_shm_interface));
         } else if (std::strcmp(pszInterface, zwp_pointer_constraints_v1_interface.name) == 0) {
             self.m_pConstraints = static_cast<zwp_pointer_constraints_v1*>(Bind(zwp_pointer_constraints_v1_interface));
         } else if (std::strcmp(pszInterface, zwp_relative_pointer_manager_v1_interface.name) == 0) {
@@ -118,8 +122,7 @@ std::unique_ptr<WaylandGerm> WaylandGerm::Create(QWidget& window, const QPixmap&
 }
 
 WaylandGerm::WaylandGerm(QWidget& window, wl_display* pDisplay, const QPixmap& pixGerm, QPoint ptHotSpot)
-    : m_window(window), m_pDisplay(pDisplay), m_pOverlay(new GermOverlay(&window, pixGerm, ptHotSpot)),
-      m_pixGerm(pixGerm), m_ptHotSpot(ptHotSpot)
+    : m_window(window), m_pDisplay(pDisplay), m_pixGerm(pixGerm), m_ptHotSpot(ptHotSpot)
 {
     // Version 1 of the seat and the pointer: enter, leave and motion are all
     // the germ needs.
@@ -132,6 +135,7 @@ WaylandGerm::WaylandGerm(QWidget& window, wl_display* pDisplay, const QPixmap& p
 
 WaylandGerm::~WaylandGerm()
 {
+    m_pPicture.reset();
     if (m_pLock)
         zwp_locked_pointer_v1_destroy(m_pLock);
     if (m_pRelative)
@@ -144,6 +148,10 @@ WaylandGerm::~WaylandGerm()
         zwp_pointer_constraints_v1_destroy(m_pConstraints);
     if (m_pRelativeManager)
         zwp_relative_pointer_manager_v1_destroy(m_pRelativeManager);
+    if (m_pSubcompositor)
+        wl_subcompositor_destroy(m_pSubcompositor);
+    if (m_pShm)
+        wl_shm_destroy(m_pShm);
     if (m_pRegistry)
         wl_registry_destroy(m_pRegistry);
     wl_display_flush(m_pDisplay);
@@ -151,7 +159,7 @@ WaylandGerm::~WaylandGerm()
 
 void WaylandGerm::CheckProtocols()
 {
-    if (m_pConstraints && m_pRelativeManager)
+    if (m_pConstraints && m_pRelativeManager && m_pSubcompositor && m_pShm)
         return;
     std::fputs("vasculon: this desktop offers no pointer lock, so the walls and the grabber "
                "cannot move the germ here\n",
@@ -195,12 +203,12 @@ void WaylandGerm::ShowGerm()
 {
     const bool bGerm = m_tracker.IsGermOn();
     const bool bDrawn = m_tracker.IsDrawn();
-    if (bDrawn) {
-        m_pOverlay->setGeometry(m_window.rect());
-        m_pOverlay->raise();
-        m_pOverlay->MoveGerm(m_tracker.Position() - FrameOffset());
+    // Made only once play has begun: the window is mapped by then, and the
+    // picture's moves commit its surface.
+    if (GermSurface* pPicture = bDrawn ? Picture() : m_pPicture.get()) {
+        pPicture->MoveTo(m_tracker.Position());
+        pPicture->Show(bDrawn);
     }
-    m_pOverlay->setVisible(bDrawn);
     if (!bGerm)
         m_window.setCursor(Qt::ArrowCursor);
     else if (bDrawn)
@@ -249,7 +257,22 @@ void WaylandGerm::Release()
 
 void WaylandGerm::Moved()
 {
-    m_pOverlay->MoveGerm(m_tracker.Position() - FrameOffset());
+    if (m_pPicture && m_tracker.IsDrawn()) {
+        m_pPicture->MoveTo(m_tracker.Position());
+        wl_display_flush(m_pDisplay);
+    }
+}
+
+GermSurface* WaylandGerm::Picture()
+{
+    if (!m_pPicture && m_pSubcompositor && m_pShm) {
+        auto* pCompositor = static_cast<wl_compositor*>(
+            QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("compositor"));
+        if (wl_surface* pSurface = Surface(); pSurface && pCompositor)
+            m_pPicture = std::make_unique<GermSurface>(pCompositor, m_pSubcompositor, m_pShm, pSurface,
+                                                       m_pixGerm.toImage(), m_ptHotSpot);
+    }
+    return m_pPicture.get();
 }
 
 // While the germ is drawn, the compositor reports clicks where its pointer
@@ -275,7 +298,6 @@ bool WaylandGerm::eventFilter(QObject* pWatched, QEvent* pEvent)
     case QEvent::Resize:
         if (pWatched == &m_window) {
             m_tracker.SetBounds(m_window.frameGeometry().size());
-            m_pOverlay->setGeometry(m_window.rect());
         }
         break;
     case QEvent::MouseButtonPress:

@@ -2,9 +2,10 @@
 // The germ on a Wayland desktop, which lets no program move the pointer.
 // While the germ cursor is on, the pointer is locked to the game window and
 // hidden; its relative motion moves a germ the host keeps (GermTracker) and
-// draws over the window at every motion. A box or a menu releases the lock
+// shows above the window at every motion (GermSurface). A box or a menu releases the lock
 // with the pointer put where the germ is; play takes it again. Without the
 // lock and relative-motion protocols the germ is the pointer as reported.
+#include <QImage>
 #include <QObject>
 #include <QPixmap>
 #include <QPoint>
@@ -12,9 +13,12 @@
 
 #include "platform/qt/GermTracker.h"
 
-class GermOverlay;
+class GermSurface;
 class QWidget;
+struct wl_compositor;
 struct wl_display;
+struct wl_shm;
+struct wl_subcompositor;
 struct wl_registry;
 struct wl_seat;
 struct wl_pointer;
@@ -50,6 +54,7 @@ private:
     wl_surface* Surface() const;
     void ShowGerm();  // the germ drawn, or the pointer's picture, as the tracker says
     QPoint FrameOffset() const;  // the window's top-left from the frame's
+    GermSurface* Picture();      // made once the window has its surface
     void UpdateLock();
     void Release();
     void Moved();
@@ -58,13 +63,15 @@ private:
 
     QWidget& m_window;
     wl_display* m_pDisplay;
-    GermOverlay* m_pOverlay;  // a child of m_window
     QPixmap m_pixGerm;
+    std::unique_ptr<GermSurface> m_pPicture;
     QPoint m_ptHotSpot;
     GermTracker m_tracker;
     wl_registry* m_pRegistry = nullptr;
     wl_seat* m_pSeat = nullptr;
     wl_pointer* m_pPointer = nullptr;
+    wl_subcompositor* m_pSubcompositor = nullptr;
+    wl_shm* m_pShm = nullptr;
     zwp_pointer_constraints_v1* m_pConstraints = nullptr;
     zwp_relative_pointer_manager_v1* m_pRelativeManager = nullptr;
     zwp_relative_pointer_v1* m_pRelative = nullptr;

@@ -1,0 +1,38 @@
+#pragma once
+// The germ's picture on a surface of its own above the game window's, where
+// the desktop will not show it as the pointer (Wayland, pointer locked). The
+// compositor puts it together with the window: moving it is a new position,
+// not a repaint, so it follows every motion at once and the window's own
+// pixels (the frame, the menu bar) are neither redrawn nor copied for it.
+#include <QImage>
+#include <QPoint>
+
+struct wl_compositor;
+struct wl_shm;
+struct wl_subcompositor;
+struct wl_subsurface;
+struct wl_surface;
+struct wl_buffer;
+
+class GermSurface {
+public:
+    // pParent: the game window's surface, which outlives this.
+    GermSurface(wl_compositor* pCompositor, wl_subcompositor* pSubcompositor, wl_shm* pShm, wl_surface* pParent,
+                const QImage& imgGerm, QPoint ptHotSpot);
+    ~GermSurface();
+    GermSurface(const GermSurface&) = delete;
+    GermSurface& operator=(const GermSurface&) = delete;
+
+    void Show(bool bShown);
+    // The hot spot to pt, in the window surface's coordinates.
+    void MoveTo(QPoint pt);
+
+private:
+    wl_surface* m_pParent;
+    wl_surface* m_pSurface = nullptr;
+    wl_subsurface* m_pSubsurface = nullptr;
+    wl_buffer* m_pBuffer = nullptr;
+    QPoint m_ptHotSpot;
+    QPoint m_ptAt{-1, -1};
+    bool m_bShown = false;
+};
