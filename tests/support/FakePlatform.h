@@ -67,20 +67,12 @@ public:
     }
     void PlaySound(int nSoundId) override { m_sounds.push_back({nSoundId, m_nFramesPresented}); }
     void MessageBox(std::string_view strText) override;
-    void ShowAbout(CAboutDlg& dlg) override
-    {
-        ++m_nAboutShown;
-        if (m_onAbout) m_onAbout(dlg);
-    }
+    void ShowAbout(CAboutDlg& dlg) override { m_onAbout(dlg); }
     void OpenUrl(std::string_view strUrl) override { m_urls.emplace_back(strUrl); }
     void Sleep(int nMs) override { m_sleeps.push_back(nMs), m_nNowMs += nMs; }
     int GetLocalSeconds() override { return m_nSeconds; }
     int Rand() override;
-    std::string GetEnvironment(const std::string& strName) override
-    {
-        const auto it = m_env.find(strName);
-        return it != m_env.end() ? it->second : "";
-    }
+    std::string GetEnvironment(const std::string& str) override { return m_env.contains(str) ? m_env[str] : ""; }
 
     // Scripted: a 489 x 581 client area in a decorated window on a wide screen.
     Point m_ptCursor{960, 540};
@@ -93,7 +85,7 @@ public:
     std::map<std::string, std::string> m_env;  // none of the real process's
     // Runs while a message box is "open", e.g. to play frames behind it.
     std::function<void(const std::string&)> m_onMessageBox;
-    std::function<void(CAboutDlg&)> m_onAbout;
+    std::function<void(CAboutDlg&)> m_onAbout = [](CAboutDlg&) {};
 
     // Recorded.
     std::vector<PlayedSound> m_sounds;
@@ -103,7 +95,6 @@ public:
     std::vector<Point> m_windowMoves;
     std::vector<int> m_sleeps;
     std::vector<std::string> m_urls;
-    int m_nAboutShown = 0;
     bool m_bGermCursor = false;
     int m_nFramesPresented = 0;
     RecordingDrawingContext m_lastFrame;

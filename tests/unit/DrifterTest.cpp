@@ -1,5 +1,7 @@
 // The drifter's spawn, its four modes, its turns at the walls and its group
 // update.
+#include <cstring>
+
 #include "tests/unit/GameFixture.h"
 
 using namespace game;
@@ -46,10 +48,9 @@ TEST_F(DrifterTest, EachModeAndWordStepsItsOwnWay)
     };
     for (const auto& c : cases) {
         CDrifter drifter;
-        const std::string strFlags = c.pszFlags;
-        drifter.m_bSteered = strFlags.find('S') != std::string::npos;
-        drifter.m_bHoming = strFlags.find('H') != std::string::npos;
-        drifter.m_bZigzag = strFlags.find('Z') != std::string::npos;
+        drifter.m_bSteered = std::strchr(c.pszFlags, 'S') != nullptr;
+        drifter.m_bHoming = std::strchr(c.pszFlags, 'H') != nullptr;
+        drifter.m_bZigzag = std::strchr(c.pszFlags, 'Z') != nullptr;
         drifter.m_strDirection = c.pszWord;
         drifter.m_rcBox = Rect{200, 200, 250, 250};
         PlaceGermAt(Point{c.nGermX, 400});

@@ -73,20 +73,15 @@ protected:
 // The families of the last frame, by their colours, in the order drawn.
 std::string DrawOrder(const RecordingDrawingContext& dc)
 {
+    using enum DrawnShape::Kind;
     std::string str;
     for (const DrawnShape& s : dc.m_shapes) {
-        char c = 0;
-        if (s.kind == DrawnShape::Kind::Polygon && s.rgbBrush == Rgb{130, 130, 130}) {
-            c = 'S';
-        } else if (s.kind != DrawnShape::Kind::Ellipse) {
-            continue;
-        } else if (s.rgbBrush == Rgb{250, 0, 0}) {
-            c = 'D';
-        } else if (s.rgbPen == Rgb{200, 200, 255}) {
-            c = 'B';
-        } else if (s.rgbBrush == Rgb{245, 245, 245}) {
-            c = s.rc.Width() < 40 ? 'C' : 'G';
-        }
+        const char c = s.kind == Polygon && s.rgbBrush == Rgb{130, 130, 130} ? 'S'
+                       : s.kind != Ellipse                                  ? 0
+                       : s.rgbBrush == Rgb{250, 0, 0}                       ? 'D'
+                       : s.rgbPen == Rgb{200, 200, 255}                     ? 'B'
+                       : s.rgbBrush == Rgb{245, 245, 245}                   ? (s.rc.Width() < 40 ? 'C' : 'G')
+                                                                            : 0;
         if (c != 0 && (str.empty() || str.back() != c))
             str += c;
     }

@@ -123,9 +123,8 @@ TEST_F(ProgressFileTest, ADataFolderThatCannotBeMadeFailsTheSaveWithOneBoxARun)
     FinishCountdown();
     m_dlg.SaveProgress();
     EXPECT_EQ(m_dlg.m_nState, kStateLevel1);
-    ASSERT_EQ(m_platform.m_boxes.size(), 1u);
-    EXPECT_EQ(m_platform.m_boxes[0], "Your progress could not be saved to \"" + (m_dir / "file/data").string()
-                                         + "/vasculon/Saved Games.grm\": its folder could not be made: Not a directory.");
+    EXPECT_EQ(m_platform.m_boxes, std::vector<std::string>{"Your progress could not be saved to \"" + m_dir.string()
+                                  + "/file/data/vasculon/Saved Games.grm\": its folder could not be made: Not a directory."});
 }
 
 // Things that can stand where the file should. A frame must never wait on

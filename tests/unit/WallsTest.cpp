@@ -46,18 +46,15 @@ TEST_F(WallsTest, EachWallPushesBackFromItsBoundaryPixelOutward)
         {{nCx, w.top}, "Down", 1, {nCx, w.top + 20}},
         {{nCx, w.bottom}, "Up", 1, {nCx, w.bottom - 20}},
         {{w.left, w.bottom}, "Up", 2, {w.left, w.bottom - 20}},
-        {{w.left + 1, nCy}, "Nowhere", 0, {w.left + 1, nCy}},
-        {{w.right - 1, nCy}, "Nowhere", 0, {w.right - 1, nCy}},
-        {{nCx, w.top + 1}, "Nowhere", 0, {nCx, w.top + 1}},
-        {{nCx, w.bottom - 1}, "Nowhere", 0, {nCx, w.bottom - 1}},
+        {{w.left + 1, nCy}, "Nowhere", 0, {w.left + 1, nCy}},   {{w.right - 1, nCy}, "Nowhere", 0, {w.right - 1, nCy}},
+        {{nCx, w.top + 1}, "Nowhere", 0, {nCx, w.top + 1}},     {{nCx, w.bottom - 1}, "Nowhere", 0, {nCx, w.bottom - 1}},
     };
     StartCountdown();
     for (const auto& t : touches) {
         m_platform.m_ptCursor = t.pt;
         m_platform.RunFrames(1);
-        EXPECT_EQ(m_dlg.m_strPushDir, t.pszDir) << t.pt.x << "," << t.pt.y;
-        EXPECT_EQ(m_dlg.m_nWallHits, t.nHits) << t.pszDir;
-        EXPECT_EQ(m_platform.m_ptCursor, t.ptAfter) << t.pszDir;
+        EXPECT_EQ(std::tuple(m_dlg.m_strPushDir, m_dlg.m_nWallHits, m_platform.m_ptCursor),
+                  std::tuple(t.pszDir, t.nHits, t.ptAfter)) << t.pt.x << "," << t.pt.y;
         m_dlg.m_strPushDir = "Nowhere";
         m_dlg.m_nWallHits = m_dlg.m_nPushFrames = 0;
     }
