@@ -7,18 +7,15 @@
 #include <QImage>
 #include <QPoint>
 
-struct wl_compositor;
-struct wl_shm;
-struct wl_subcompositor;
+#include "platform/qt/WaylandGlobals.h"
+
 struct wl_subsurface;
 struct wl_surface;
-struct wl_buffer;
 
 class GermSurface {
 public:
     // pParent: the game window's surface, which outlives this.
-    GermSurface(wl_compositor* pCompositor, wl_subcompositor* pSubcompositor, wl_shm* pShm, wl_surface* pParent,
-                const QImage& imgGerm, QPoint ptHotSpot);
+    GermSurface(const WaylandGlobals& globals, wl_surface* pParent, const QImage& imgGerm, QPoint ptHotSpot);
     ~GermSurface();
     GermSurface(const GermSurface&) = delete;
     GermSurface& operator=(const GermSurface&) = delete;
@@ -31,7 +28,7 @@ private:
     wl_surface* m_pParent;
     wl_surface* m_pSurface = nullptr;
     wl_subsurface* m_pSubsurface = nullptr;
-    wl_buffer* m_pBuffer = nullptr;
+    SharedBuffer m_picture;
     QPoint m_ptHotSpot;
     QPoint m_ptAt{-1, -1};
     bool m_bShown = false;

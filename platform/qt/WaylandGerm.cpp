@@ -6,8 +6,6 @@
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
-#include <cstring>
-#include <utility>
 #include <qpa/qplatformnativeinterface.h>
 #include <wayland-client.h>
 
@@ -20,29 +18,6 @@
 struct WaylandGerm::Listeners {
     static WaylandGerm& Self(void* pData) { return *static_cast<WaylandGerm*>(pData); }
 
-    static void Global(void* pData, wl_registry* pRegistry, uint32_t nName, const char* pszInterface,
-                       uint32_t)
-    {
-        WaylandGerm& self = Self(pData);
-        const auto Bind = [&](const wl_interface& interface) {
-            return wl_registry_bind(pRegistry, nName, &interface, 1);
-        };
-        if (std::strcmp(pszInterface, wl_seat_interface.name) == 0 && !self.m_pSeat) {
-            self.m_pSeat = static_cast<wl_seat*>(Bind(wl_seat_interface));
-            wl_seat_add_listener(self.m_pSeat, &kSeat, pData);
-        } else if (std::strcmp(pszInterface, wl_subcompositor_interface.name) == 0) {
-            self.m_pSubcompositor = static_cast<wl_subcompositor*>(Bind(wl_subcompositor_interface));
-        } else if (std::strcmp(pszInterface, wl_shm_interface.name) == 0) {
-            self.m_pShm = static_cast<wl_shm*>(Bind(wl_shm_interface));
-        } else if (std::strcmp(pszInterface, zwp_pointer_constraints_v1_interface.name) == 0) {
-            self.m_pConstraints = static_cast<zwp_pointer_constraints_v1*>(Bind(zwp_pointer_constraints_v1_interface));
-        } else if (std::strcmp(pszInterface, zwp_relative_pointer_manager_v1_interface.name) == 0) {
-            self.m_pRelativeManager =
-                static_cast<zwp_relative_pointer_manager_v1*>(Bind(zwp_relative_pointer_manager_v1_interface));
-        }
-    }
-    static void GlobalRemoved(void*, wl_registry*, uint32_t) {}
-
     static void Capabilities(void* pData, wl_seat* pSeat, uint32_t nCapabilities)
     {
         WaylandGerm& self = Self(pData);
@@ -50,8 +25,8 @@ struct WaylandGerm::Listeners {
             return;
         self.m_pPointer = wl_seat_get_pointer(pSeat);
         wl_pointer_add_listener(self.m_pPointer, &kPointer, pData);
-        if (self.m_pRelativeManager) {
-            self.m_pRelative = zwp_relative_pointer_manager_v1_get_relative_pointer(self.m_pRelativeManager,
+        if (self.m_globals.pRelativeManager) {
+            self.m_pRelative = zwp_relative_pointer_manager_v1_get_relative_pointer(self.m_globals.pRelativeManager,
                                                                                   self.m_pPointer);
             zwp_relative_pointer_v1_add_listener(self.m_pRelative, &kRelative, pData);
         }
@@ -94,42 +69,27 @@ struct WaylandGerm::Listeners {
     static void Locked(void* pData, zwp_locked_pointer_v1*) { Self(pData).m_tracker.SetLocked(true); }
     static void Unlocked(void* pData, zwp_locked_pointer_v1*) { Self(pData).m_tracker.SetLocked(false); }
 
-    // Answered once the compositor has listed its globals.
-    static void Listed(void* pData, wl_callback* pCallback, uint32_t)
-    {
-        wl_callback_destroy(pCallback);
-        Self(pData).CheckProtocols();
-    }
-
-    static constexpr wl_registry_listener kRegistry{Global, GlobalRemoved};
     static constexpr wl_seat_listener kSeat{Capabilities, SeatName};
     static constexpr wl_pointer_listener kPointer{Enter, Leave, Motion, Button, Axis,
                                                   nullptr, nullptr, nullptr, nullptr, nullptr};
     static constexpr zwp_relative_pointer_v1_listener kRelative{Relative};
     static constexpr zwp_locked_pointer_v1_listener kLock{Locked, Unlocked};
-    static constexpr wl_callback_listener kListed{Listed};
 };
 
 std::unique_ptr<WaylandGerm> WaylandGerm::Create(QWidget& window, const QPixmap& pixGerm, QPoint ptHotSpot)
 {
-    if (QGuiApplication::platformName() != QLatin1String("wayland"))
+    const WaylandGlobals* pGlobals = Wayland();
+    if (!pGlobals)
         return nullptr;
-    auto* pDisplay = static_cast<wl_display*>(
-        QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("wl_display"));
-    if (!pDisplay)
-        return nullptr;
-    return std::unique_ptr<WaylandGerm>(new WaylandGerm(window, pDisplay, pixGerm, ptHotSpot));
+    return std::unique_ptr<WaylandGerm>(new WaylandGerm(window, *pGlobals, pixGerm, ptHotSpot));
 }
 
-WaylandGerm::WaylandGerm(QWidget& window, wl_display* pDisplay, const QPixmap& pixGerm, QPoint ptHotSpot)
-    : m_window(window), m_pDisplay(pDisplay), m_pixGerm(pixGerm), m_ptHotSpot(ptHotSpot)
+WaylandGerm::WaylandGerm(QWidget& window, const WaylandGlobals& globals, const QPixmap& pixGerm, QPoint ptHotSpot)
+    : m_window(window), m_globals(globals), m_pixGerm(pixGerm), m_ptHotSpot(ptHotSpot)
 {
-    // Version 1 of the seat and the pointer: enter, leave and motion are all
-    // the germ needs.
-    m_pRegistry = wl_display_get_registry(m_pDisplay);
-    wl_registry_add_listener(m_pRegistry, &Listeners::kRegistry, this);
-    wl_callback_add_listener(wl_display_sync(m_pDisplay), &Listeners::kListed, this);
-    wl_display_flush(m_pDisplay);
+    if (m_globals.pSeat)  // its pointer comes with its capabilities
+        wl_seat_add_listener(m_globals.pSeat, &Listeners::kSeat, this);
+    CheckProtocols();
     m_window.installEventFilter(this);
 }
 
@@ -142,24 +102,12 @@ WaylandGerm::~WaylandGerm()
         zwp_relative_pointer_v1_destroy(m_pRelative);
     if (m_pPointer)
         wl_pointer_destroy(m_pPointer);
-    if (m_pSeat)
-        wl_seat_destroy(m_pSeat);
-    if (m_pConstraints)
-        zwp_pointer_constraints_v1_destroy(m_pConstraints);
-    if (m_pRelativeManager)
-        zwp_relative_pointer_manager_v1_destroy(m_pRelativeManager);
-    if (m_pSubcompositor)
-        wl_subcompositor_destroy(m_pSubcompositor);
-    if (m_pShm)
-        wl_shm_destroy(m_pShm);
-    if (m_pRegistry)
-        wl_registry_destroy(m_pRegistry);
-    wl_display_flush(m_pDisplay);
+    wl_display_flush(m_globals.pDisplay);
 }
 
 void WaylandGerm::CheckProtocols()
 {
-    if (m_pConstraints && m_pRelativeManager && m_pSubcompositor && m_pShm)
+    if (m_globals.pConstraints && m_globals.pRelativeManager && m_globals.CanShowSurfaces())
         return;
     std::fputs("vasculon: this desktop offers no pointer lock, so the walls and the grabber "
                "cannot move the germ here\n",
@@ -227,17 +175,17 @@ void WaylandGerm::Hold(bool bHeld)
 void WaylandGerm::UpdateLock()
 {
     wl_surface* pSurface = Surface();
-    const bool bWanted = m_tracker.WantsLock() && m_pConstraints && m_pPointer && pSurface;
+    const bool bWanted = m_tracker.WantsLock() && m_globals.pConstraints && m_pPointer && pSurface;
     if (bWanted && !m_pLock) {
         // Persistent: the compositor takes the lock again by itself when the
         // pointer comes back over the window after another window had it.
-        m_pLock = zwp_pointer_constraints_v1_lock_pointer(m_pConstraints, pSurface, m_pPointer, nullptr,
+        m_pLock = zwp_pointer_constraints_v1_lock_pointer(m_globals.pConstraints, pSurface, m_pPointer, nullptr,
                                                           ZWP_POINTER_CONSTRAINTS_V1_LIFETIME_PERSISTENT);
         zwp_locked_pointer_v1_add_listener(m_pLock, &Listeners::kLock, this);
     } else if (!bWanted && m_pLock) {
         Release();
     }
-    wl_display_flush(m_pDisplay);
+    wl_display_flush(m_globals.pDisplay);
 }
 
 // The pointer reappears where the germ is: the hint takes effect with the
@@ -259,18 +207,15 @@ void WaylandGerm::Moved()
 {
     if (m_pPicture && m_tracker.IsDrawn()) {
         m_pPicture->MoveTo(m_tracker.Position());
-        wl_display_flush(m_pDisplay);
+        wl_display_flush(m_globals.pDisplay);
     }
 }
 
 GermSurface* WaylandGerm::Picture()
 {
-    if (!m_pPicture && m_pSubcompositor && m_pShm) {
-        auto* pCompositor = static_cast<wl_compositor*>(
-            QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("compositor"));
-        if (wl_surface* pSurface = Surface(); pSurface && pCompositor)
-            m_pPicture = std::make_unique<GermSurface>(pCompositor, m_pSubcompositor, m_pShm, pSurface,
-                                                       m_pixGerm.toImage(), m_ptHotSpot);
+    if (!m_pPicture && m_globals.CanShowSurfaces()) {
+        if (wl_surface* pSurface = Surface())
+            m_pPicture = std::make_unique<GermSurface>(m_globals, pSurface, m_pixGerm.toImage(), m_ptHotSpot);
     }
     return m_pPicture.get();
 }

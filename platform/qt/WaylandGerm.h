@@ -12,19 +12,12 @@
 #include <memory>
 
 #include "platform/qt/GermTracker.h"
+#include "platform/qt/WaylandGlobals.h"
 
 class GermSurface;
 class QWidget;
-struct wl_compositor;
-struct wl_display;
-struct wl_shm;
-struct wl_subcompositor;
-struct wl_registry;
-struct wl_seat;
 struct wl_pointer;
 struct wl_surface;
-struct zwp_pointer_constraints_v1;
-struct zwp_relative_pointer_manager_v1;
 struct zwp_relative_pointer_v1;
 struct zwp_locked_pointer_v1;
 
@@ -50,7 +43,7 @@ protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
-    WaylandGerm(QWidget& window, wl_display* pDisplay, const QPixmap& pixGerm, QPoint ptHotSpot);
+    WaylandGerm(QWidget& window, const WaylandGlobals& globals, const QPixmap& pixGerm, QPoint ptHotSpot);
     wl_surface* Surface() const;
     void ShowGerm();  // the germ drawn, or the pointer's picture, as the tracker says
     QPoint FrameOffset() const;  // the window's top-left from the frame's
@@ -62,18 +55,12 @@ private:
     void CheckProtocols();
 
     QWidget& m_window;
-    wl_display* m_pDisplay;
+    const WaylandGlobals& m_globals;
     QPixmap m_pixGerm;
     std::unique_ptr<GermSurface> m_pPicture;
     QPoint m_ptHotSpot;
     GermTracker m_tracker;
-    wl_registry* m_pRegistry = nullptr;
-    wl_seat* m_pSeat = nullptr;
     wl_pointer* m_pPointer = nullptr;
-    wl_subcompositor* m_pSubcompositor = nullptr;
-    wl_shm* m_pShm = nullptr;
-    zwp_pointer_constraints_v1* m_pConstraints = nullptr;
-    zwp_relative_pointer_manager_v1* m_pRelativeManager = nullptr;
     zwp_relative_pointer_v1* m_pRelative = nullptr;
     zwp_locked_pointer_v1* m_pLock = nullptr;
 };
