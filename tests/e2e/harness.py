@@ -14,6 +14,7 @@ from vpointer import VirtualPointer
 
 # The play area; the menu bar under Fusion and DejaVu Sans; the recording's rate (mono, 16-bit).
 W, H, BAR, RATE, WHITE, BLACK, RED = 489, 581, 19, 22050, (255, 255, 255), (0, 0, 0), (250, 0, 0)
+FIELD, WALL = (150, 0, 0), (100, 0, 0)  # the backdrop's middle and its outermost columns
 # Menu titles' x on the menu bar, and their items: 22 px apart from y = 29, 30 px right of the title.
 MENUS = {"Start": (22, ["New Game", *(f"Level {n}" for n in range(2, 10)), "Final Level", "Ending Act"]),
          "Help": (67, ["Instructions", "About Vasculon"])}
@@ -254,10 +255,8 @@ class WaylandCase(Case):
         os.chown(path, *NOBODY) if ROOT else None
 
     def windows(self):  # the game's visible windows in sway's tree, by container id
-        def walk(node):
-            yield node
-            for child in node["nodes"] + node["floating_nodes"]:
-                yield from walk(child)
+        def walk(node):  # the node and all below it
+            return [node] + [n for child in node["nodes"] + node["floating_nodes"] for n in walk(child)]
         return {n["id"]: n for n in walk(json.loads(self.cmd("swaymsg", "-t", "get_tree") or "{}"))
                 if n.get("pid") == self.proc.pid and n.get("visible")}
 

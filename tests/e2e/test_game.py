@@ -2,12 +2,12 @@
 # to close it, the countdown, the germ as the pointer, the walls, the progress
 # file, the Help boxes and a start without a display; and at twice the scale
 # on a 4K screen, the same sizes and walls, drawn at the screen's resolution.
-import math, os, subprocess, time  # noqa: E401
+import math, os, re, subprocess, time  # noqa: E401
 from pathlib import Path
 
-from harness import BAR, BINARY, Case, H, RED, W, reddish, tail, wait_still, wait_until
+from harness import BAR, BINARY, FIELD, WALL, Case, H, RED, W, reddish, tail, wait_still, wait_until
 
-FIELD, WALL, GAME = (150, 0, 0), (100, 0, 0), os.path.basename(BINARY)
+GAME = os.path.basename(BINARY)
 
 
 class PlayerTest(Case):
@@ -74,9 +74,8 @@ class PlayerTest(Case):
         # A dock matches the window to its menu entry, and so to its name and icon, by this class.
         self.launch()
         out = self.cmd("xprop", "-id", str(self.wid), "WM_CLASS").partition("=")[2]
-        entry = os.path.join(os.path.dirname(__file__), "..", "..", "packaging", "org.example.vasculon.desktop")
-        with open(entry) as lines:
-            wanted = [line.strip().partition("=")[2] for line in lines if line.startswith("StartupWMClass=")]
+        entry = Path(__file__).parents[2] / "packaging/org.example.vasculon.desktop"
+        wanted = re.findall(r"^StartupWMClass=(.*?)\s*$", entry.read_text(), re.M)
         self.assertEqual([name.strip(' "') for name in out.strip().split(",")][1:], wanted, out)
 
 

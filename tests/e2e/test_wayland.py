@@ -5,10 +5,9 @@
 # with the germ.
 import math
 
-from harness import BAR, BLACK, H, MENUS, W, WHITE, WaylandCase, reddish, wait_until
+from harness import BAR, BLACK, FIELD, H, MENUS, RED, W, WALL, WHITE, WaylandCase, reddish, wait_until
 from test_levels import grabber
 
-FIELD, WALL, RED = (150, 0, 0), (100, 0, 0), (250, 0, 0)
 OK_BUTTON = -51, -23  # the death box's OK from the bottom-right of its inside
 
 

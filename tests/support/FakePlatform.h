@@ -100,11 +100,7 @@ public:
     RecordingDrawingContext m_lastFrame;
 
 private:
-    struct Timer {
-        int nPeriodMs;
-        long long nDueMs;
-        long long nOrder;
-    };
+    struct Timer { int nPeriodMs; long long nDueMs, nOrder; };
     CGermDlg* m_pDlg = nullptr;
     std::map<int, Timer> m_timers;
     long long m_nNowMs = 0;

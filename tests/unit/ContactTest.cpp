@@ -48,32 +48,24 @@ void PrintTo(const ContactCase& c, std::ostream* os) { *os << c.pszName; }
 
 const ContactCase kCases[] = {
     // Drifter: the box, not the disc.
-    {"DrifterLeft", Drifter, {100, 105}, {99, 105}},
-    {"DrifterRight", Drifter, {150, 145}, {151, 145}},
-    {"DrifterTop", Drifter, {105, 100}, {105, 99}},
-    {"DrifterBottom", Drifter, {145, 150}, {145, 151}},
+    {"DrifterLeft", Drifter, {100, 105}, {99, 105}}, {"DrifterRight", Drifter, {150, 145}, {151, 145}},
+    {"DrifterTop", Drifter, {105, 100}, {105, 99}},  {"DrifterBottom", Drifter, {145, 150}, {145, 151}},
     // Bursters: the whole box (100, 100, 200, 200); the fragments' square
     // (325, 325, 375, 375), not the rest of the burst cell's box.
-    {"BursterLeft", Bursters, {100, 100}, {99, 100}},
-    {"BurstFragmentsLeft", Bursters, {325, 330}, {324, 330}},
+    {"BursterLeft", Bursters, {100, 100}, {99, 100}}, {"BurstFragmentsLeft", Bursters, {325, 330}, {324, 330}},
     {"BurstFragmentsBottom", Bursters, {375, 375}, {375, 376}},
     // Syringe bodies, 20 above and below, no margin sideways: the left one in
     // client x -120..0, y 99..169, the right one in 300..420, 369..439; the
     // spray (200, 250, 480, 265), 26 above and below. Their test takes the
     // 19-pixel menu bar off the germ's y once more.
-    {"SyringeLeftBodyTop", Syringes, {0, 99}, {0, 98}},
-    {"SyringeLeftBodyBottom", Syringes, {-120, 169}, {-120, 170}},
-    {"SyringeLeftBodyTip", Syringes, {0, 120}, {1, 120}},
-    {"SyringeRightBodyTop", Syringes, {420, 369}, {420, 368}},
+    {"SyringeLeftBodyTop", Syringes, {0, 99}, {0, 98}}, {"SyringeLeftBodyBottom", Syringes, {-120, 169}, {-120, 170}},
+    {"SyringeLeftBodyTip", Syringes, {0, 120}, {1, 120}}, {"SyringeRightBodyTop", Syringes, {420, 369}, {420, 368}},
     {"SyringeRightBodyBottom", Syringes, {300, 439}, {300, 440}},
-    {"SyringeSprayTop", Syringes, {480, 243}, {480, 242}},
-    {"SyringeSprayBottom", Syringes, {200, 310}, {200, 311}},
+    {"SyringeSprayTop", Syringes, {480, 243}, {480, 242}}, {"SyringeSprayBottom", Syringes, {200, 310}, {200, 311}},
     // Chaser box (100, 100, 165, 165) and grabber box (414, 250, 514, 350):
     // the box, not the disc.
-    {"ChaserTopLeft", Chaser, {100, 100}, {99, 100}},
-    {"ChaserBottomRight", Chaser, {165, 165}, {165, 166}},
-    {"GrabberTopLeft", Grabber, {414, 250}, {414, 249}},
-    {"GrabberBottomLeft", Grabber, {414, 350}, {413, 350}},
+    {"ChaserTopLeft", Chaser, {100, 100}, {99, 100}},    {"ChaserBottomRight", Chaser, {165, 165}, {165, 166}},
+    {"GrabberTopLeft", Grabber, {414, 250}, {414, 249}}, {"GrabberBottomLeft", Grabber, {414, 350}, {413, 350}},
 };
 
 class ContactTest : public GameFixture, public ::testing::WithParamInterface<ContactCase> {};

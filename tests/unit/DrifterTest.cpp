@@ -14,11 +14,10 @@ protected:
     CDrifter& OneDrifterAt(Rect rc)
     {
         m_dlg.m_nState = kStateLevel1 + 1;
-        m_dlg.m_nFirstWaveCount = 1;
-        m_dlg.m_pFirstWave = new CDrifter[1];
-        m_dlg.m_pFirstWave[0].m_rcBox = rc;
-        m_dlg.m_pFirstWave[0].m_bActive = 1;
-        return m_dlg.m_pFirstWave[0];
+        CDrifter& drifter = *(m_dlg.m_pFirstWave = new CDrifter[m_dlg.m_nFirstWaveCount = 1]);
+        drifter.m_rcBox = rc;
+        drifter.m_bActive = 1;
+        return drifter;
     }
     // Steps the drifter and returns how its box moved.
     Point Step(CDrifter& drifter, int nSpeed)
@@ -34,12 +33,8 @@ protected:
 // zig-zag, straight), every compass word, homing's two pixels toward the germ.
 TEST_F(DrifterTest, EachModeAndWordStepsItsOwnWay)
 {
-    const struct {
-        const char* pszFlags;  // S steered, H homing, Z zig-zag
-        const char* pszWord;
-        int nGermX;
-        Point ptStep;
-    } cases[] = {
+    // Flags: S steered, H homing, Z zig-zag.
+    const struct { const char *pszFlags, *pszWord; int nGermX; Point ptStep; } cases[] = {
         {"", "down", 0, {0, 9}},        {"SHZ", "right", 0, {9, 0}},   {"S", "left", 0, {-9, 0}},
         {"S", "upleft", 0, {-9, -9}},   {"S", "downleft", 0, {-9, 9}}, {"S", "upright", 0, {9, -9}},
         {"S", "downright", 0, {9, 9}},  {"S", "down", 0, {0, 9}},      {"S", "up", 0, {0, -9}},
@@ -75,11 +70,7 @@ TEST_F(DrifterTest, ZigzagSwingsFiveLeftThenElevenRightThenElevenLeft)
 // the seconds field; a corner draws once per wall and the later wall wins.
 TEST_F(DrifterTest, SteeredDrifterTurnsAtEachWallByItsDraw)
 {
-    const struct {
-        Rect rc;
-        std::vector<int> draws;
-        const char* pszWord;
-    } cases[] = {
+    const struct { Rect rc; std::vector<int> draws; const char* pszWord; } cases[] = {
         {{439, 200, 489, 250}, {0}, "left"},  {{439, 200, 489, 250}, {1}, "upleft"},
         {{439, 200, 489, 250}, {2}, "downleft"}, {{0, 200, 50, 250}, {0}, "right"},
         {{0, 200, 50, 250}, {1}, "upright"},  {{0, 200, 50, 250}, {2}, "downright"},

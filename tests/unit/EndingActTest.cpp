@@ -58,12 +58,7 @@ TEST_F(EndingActTest, PlaysFrameForFrameAndReturnsToIdleAfter195Calls)
     // The drop, the beat (a widening frame stands 5 pixels right of centre,
     // a narrowing one 5 left), the green shrink placed by the width at the
     // call's start, the shaking: call, heart of the call, place, bitmap.
-    const struct {
-        int nCall;
-        size_t nHeart;
-        Rect rc;
-        int nBitmap;
-    } hearts[] = {
+    const struct { int nCall; size_t nHeart; Rect rc; int nBitmap; } hearts[] = {
         {1, 0, HeartAt(nX0, -223, 333, 333), H},    {21, 0, HeartAt(nX0, -43, 333, 333), H},
         {22, 0, HeartAt(nX0, -34, 333, 333), H},    {22, 1, HeartAt(nX0, -25, 343, 333), H},
         {23, 0, HeartAt(Left(343), -25, 353, 333), H}, {24, 0, HeartAt(Left(353), -25, 343, 333), H},
@@ -117,9 +112,8 @@ TEST_F(EndingActTest, ASecondRunPlaysTheSameApartFromTheWindowPosition)
     const int nLeftAfterFirst = m_platform.m_rcWindow.left;
     runs[1] = PlayAct();
     for (std::vector<ActCall>& calls : runs) {
-        for (ActCall& call : calls) {
+        for (ActCall& call : calls)
             call.droplets.assign(call.droplets.size(), DrawnShape{});  // scattered anew each run
-        }
     }
     EXPECT_TRUE(runs[0] == runs[1]);
     EXPECT_EQ(m_platform.m_rcWindow.left, nLeftAfterFirst + 5);

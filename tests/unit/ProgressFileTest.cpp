@@ -69,22 +69,14 @@ TEST_F(ProgressFileTest, ASaveRaisesTheFirstFourBytesOnlyAndKeepsTheTail)
 // Where the file goes, by (a file in the starting folder, XDG_DATA_HOME, HOME).
 TEST(ProgressFilePathTest, IsTheStartingFoldersFileElseTheDataFolderElseTheStartingFolder)
 {
-    struct Case {
-        bool bInStartFolder;
-        const char* pszDataHome;
-        const char* pszHome;
-        const char* pszPath;
-    };
+    struct Case { bool bInStartFolder; const char *pszDataHome, *pszHome, *pszPath; };
     const Case cases[] = {
         {true, "/d", "/h", "Saved Games.grm"},  // players' files keep working
-        {false, "/d", "/h", "/d/vasculon/Saved Games.grm"},
-        {false, "/d//", "", "/d/vasculon/Saved Games.grm"},
+        {false, "/d", "/h", "/d/vasculon/Saved Games.grm"}, {false, "/d//", "", "/d/vasculon/Saved Games.grm"},
         {false, "", "/h/", "/h/.local/share/vasculon/Saved Games.grm"},
         {false, "d", "/h", "/h/.local/share/vasculon/Saved Games.grm"},  // relative: ignored
-        {false, "/", "h", "/vasculon/Saved Games.grm"},
-        {false, "", "/", "/.local/share/vasculon/Saved Games.grm"},
-        {false, "", "", "Saved Games.grm"},
-        {false, "d", "h", "Saved Games.grm"},
+        {false, "/", "h", "/vasculon/Saved Games.grm"}, {false, "", "/", "/.local/share/vasculon/Saved Games.grm"},
+        {false, "", "", "Saved Games.grm"},             {false, "d", "h", "Saved Games.grm"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ProgressFilePath(c.bInStartFolder, c.pszDataHome, c.pszHome), c.pszPath)
@@ -123,8 +115,8 @@ TEST_F(ProgressFileTest, ADataFolderThatCannotBeMadeFailsTheSaveWithOneBoxARun)
     FinishCountdown();
     m_dlg.SaveProgress();
     EXPECT_EQ(m_dlg.m_nState, kStateLevel1);
-    EXPECT_EQ(m_platform.m_boxes, std::vector<std::string>{"Your progress could not be saved to \"" + m_dir.string()
-                                  + "/file/data/vasculon/Saved Games.grm\": its folder could not be made: Not a directory."});
+    EXPECT_EQ(m_platform.m_boxes, std::vector<std::string>{"Your progress could not be saved to \"" + m_dir.string() +
+              "/file/data/vasculon/Saved Games.grm\": its folder could not be made: Not a directory."});
 }
 
 // Things that can stand where the file should. A frame must never wait on
@@ -148,8 +140,7 @@ void MakeSocket()
 const BadFile kBadFiles[] = {
     {"Short", [] { std::ofstream(kProgressFileName) << '\x09'; }, false},
     {"Folder", [] { std::filesystem::create_directory(kProgressFileName); }, true},
-    {"NamedPipe", [] { ASSERT_EQ(::mkfifo(kProgressFileName, 0600), 0); }, true},
-    {"Socket", MakeSocket, true},
+    {"NamedPipe", [] { ASSERT_EQ(::mkfifo(kProgressFileName, 0600), 0); }, true}, {"Socket", MakeSocket, true},
     {"Device", [] { std::filesystem::create_symlink("/dev/null", kProgressFileName); }, true},
 };
 

@@ -34,20 +34,12 @@ TEST_F(WallsTest, EachWallPushesBackFromItsBoundaryPixelOutward)
     const Rect w = Window();
     const int nCx = (w.left + w.right) / 2;
     const int nCy = CentreY();
-    const struct {
-        Point pt;
-        const char* pszDir;
-        int nHits;
-        Point ptAfter;
-    } touches[] = {
-        {{w.left, nCy}, "Right", 1, {w.left + 20, nCy}},
-        {{w.right, nCy}, "Left", 1, {w.right - 20, nCy}},
-        {{w.right + 100, nCy}, "Left", 1, {w.right + 80, nCy}},
-        {{nCx, w.top}, "Down", 1, {nCx, w.top + 20}},
-        {{nCx, w.bottom}, "Up", 1, {nCx, w.bottom - 20}},
-        {{w.left, w.bottom}, "Up", 2, {w.left, w.bottom - 20}},
-        {{w.left + 1, nCy}, "Nowhere", 0, {w.left + 1, nCy}},   {{w.right - 1, nCy}, "Nowhere", 0, {w.right - 1, nCy}},
-        {{nCx, w.top + 1}, "Nowhere", 0, {nCx, w.top + 1}},     {{nCx, w.bottom - 1}, "Nowhere", 0, {nCx, w.bottom - 1}},
+    const struct { Point pt; const char* pszDir; int nHits; Point ptAfter; } touches[] = {
+        {{w.left, nCy}, "Right", 1, {w.left + 20, nCy}},        {{w.right, nCy}, "Left", 1, {w.right - 20, nCy}},
+        {{w.right + 100, nCy}, "Left", 1, {w.right + 80, nCy}}, {{nCx, w.top}, "Down", 1, {nCx, w.top + 20}},
+        {{nCx, w.bottom}, "Up", 1, {nCx, w.bottom - 20}},       {{w.left, w.bottom}, "Up", 2, {w.left, w.bottom - 20}},
+        {{w.left + 1, nCy}, "Nowhere", 0, {w.left + 1, nCy}}, {{w.right - 1, nCy}, "Nowhere", 0, {w.right - 1, nCy}},
+        {{nCx, w.top + 1}, "Nowhere", 0, {nCx, w.top + 1}}, {{nCx, w.bottom - 1}, "Nowhere", 0, {nCx, w.bottom - 1}},
     };
     StartCountdown();
     for (const auto& t : touches) {
