@@ -3,11 +3,10 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include "platform/qt/FramePresenter.h"
+#include "platform/qt/WaylandPresenter.h"
 #ifdef VASCULON_HAVE_XCB_SHM
 #include "platform/qt/X11Presenter.h"
-#else
-#include "platform/qt/QtDrawingContext.h"
-class X11Presenter final : public SurfaceMemory {};
 #endif
 
 FrameView::FrameView(int nWidth, int nHeight, QWidget* pParent)
@@ -24,14 +23,18 @@ FrameView::~FrameView() = default;
 
 SurfaceMemory* FrameView::StartPresenting()
 {
+    const QString strPlatform = QGuiApplication::platformName();
+    if (strPlatform == QLatin1String("wayland"))
+        m_pPresenter = WaylandPresenter::Create(*this);
 #ifdef VASCULON_HAVE_XCB_SHM
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    // A window of its own that Qt leaves unpainted: frames are put on it.
-    setAttribute(Qt::WA_NativeWindow);
-    m_pPresenter = X11Presenter::Create(windowHandle());
-    setAttribute(Qt::WA_PaintOnScreen, m_pPresenter != nullptr);
+    if (strPlatform == QLatin1String("xcb")) {
+        // A window of its own that Qt leaves unpainted: frames are put on it.
+        setAttribute(Qt::WA_NativeWindow);
+        m_pPresenter = X11Presenter::Create(windowHandle());
+        setAttribute(Qt::WA_PaintOnScreen, m_pPresenter != nullptr);
+    }
 #endif
+    m_bDirect = m_pPresenter != nullptr;
     return m_pPresenter.get();
 }
 
@@ -57,16 +60,15 @@ void FrameView::paintEvent(QPaintEvent*)
     painter.drawImage(QPoint(0, 0), m_imgFrame);
 }
 
-// Puts the frame on the area's own window; false when it cannot be, from then
+// Puts the frame through the presenter; false when it cannot be, from then
 // on: the area is painted through Qt instead.
 bool FrameView::PutDirectly()
 {
-#ifdef VASCULON_HAVE_XCB_SHM
-    if (!testAttribute(Qt::WA_PaintOnScreen))
+    if (!m_bDirect)
         return false;
     if (m_pPresenter->Present(m_imgFrame))
         return true;
+    m_bDirect = false;
     setAttribute(Qt::WA_PaintOnScreen, false);
-#endif
     return false;
 }

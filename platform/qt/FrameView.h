@@ -1,14 +1,15 @@
 #pragma once
 // The game window's client area: shows the last finished frame, nothing
 // else. Frames are drawn off-screen, so painting is one block copy and the
-// background is never erased. On X11 the area is a window of its own that
-// frames are put on directly (see X11Presenter); elsewhere Qt paints it.
+// background is never erased. Where it can, a presenter shows the frames
+// without Qt's painting (X11Presenter, WaylandPresenter); elsewhere Qt
+// paints them.
 #include <QImage>
 #include <QWidget>
 #include <memory>
 
+class FramePresenter;
 class SurfaceMemory;
-class X11Presenter;
 
 class FrameView final : public QWidget {
 public:
@@ -31,6 +32,7 @@ protected:
 private:
     bool PutDirectly();
 
-    std::unique_ptr<X11Presenter> m_pPresenter;
+    std::unique_ptr<FramePresenter> m_pPresenter;
+    bool m_bDirect = false;  // frames go through the presenter
     QImage m_imgFrame;
 };

@@ -12,9 +12,9 @@
 #include <array>
 #include <memory>
 
-#include "platform/qt/QtDrawingContext.h"
+#include "platform/qt/FramePresenter.h"
 
-class X11Presenter final : public SurfaceMemory {
+class X11Presenter final : public FramePresenter {
 public:
     // Nothing when the window is not on an X server, or the server cannot
     // share memory with us: the caller paints through Qt then.
@@ -23,9 +23,7 @@ public:
     X11Presenter(const X11Presenter&) = delete;
     X11Presenter& operator=(const X11Presenter&) = delete;
 
-    // Shows image (device pixels, 32-bit) at the window's top-left; one not
-    // made here is copied to shared memory first. False when it could not.
-    bool Present(const QImage& image);
+    bool Present(const QImage& image) override;
 
     // SurfaceMemory. The images may outlive this presenter, not Qt's
     // connection to the server.

@@ -1,0 +1,171 @@
+#include "platform/qt/WaylandPresenter.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+#include <cmath>
+#include <cstring>
+#include <qpa/qplatformnativeinterface.h>
+#include <unordered_map>
+#include <wayland-client.h>
+
+#include "platform/qt/WaylandGlobals.h"
+
+namespace {
+
+// The memory under one image, freed with the image's last copy.
+struct Block {
+    SharedBuffer buffer;
+    bool bHeld = false;  // shown, and not yet let go by the compositor
+};
+
+// Every live block by its memory, to know an image of ours by its bits.
+// Touched on the GUI thread only.
+std::unordered_map<const void*, Block*>& Blocks()
+{
+    static std::unordered_map<const void*, Block*> blocks;
+    return blocks;
+}
+
+Block* BlockOf(const QImage& image)
+{
+    const auto it = Blocks().find(image.constBits());
+    return it == Blocks().end() ? nullptr : it->second;
+}
+
+void FreeBlock(void* pInfo)
+{
+    auto* pBlock = static_cast<Block*>(pInfo);
+    Blocks().erase(pBlock->buffer.pData);
+    FreeSharedBuffer(pBlock->buffer);
+    delete pBlock;
+}
+
+void Released(void* pData, wl_buffer*)
+{
+    static_cast<Block*>(pData)->bHeld = false;
+}
+
+constexpr wl_buffer_listener kBuffer{Released};
+
+}  // namespace
+
+std::unique_ptr<WaylandPresenter> WaylandPresenter::Create(QWidget& view)
+{
+    const WaylandGlobals* pGlobals = Wayland();
+    if (!pGlobals || !pGlobals->CanShowSurfaces())
+        return nullptr;
+    return std::unique_ptr<WaylandPresenter>(new WaylandPresenter(view));
+}
+
+WaylandPresenter::WaylandPresenter(QWidget& view)
+    : m_view(view), m_pQueue(wl_display_create_queue(Wayland()->pDisplay))
+{
+}
+
+WaylandPresenter::~WaylandPresenter()
+{
+    if (m_pSubsurface)
+        wl_subsurface_destroy(m_pSubsurface);
+    if (m_pSurface)
+        wl_surface_destroy(m_pSurface);
+    wl_display_flush(Wayland()->pDisplay);
+    // Buffers still alive keep the queue's events; they are freed with
+    // their images, before the program ends.
+}
+
+wl_surface* WaylandPresenter::WindowSurface() const
+{
+    QWindow* pWindow = m_view.window()->windowHandle();
+    if (!pWindow || !pWindow->handle())
+        return nullptr;
+    return static_cast<wl_surface*>(
+        QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", pWindow));
+}
+
+// The play area's place on the window's surface, whose origin is the frame's
+// outer corner (decorations the program draws included).
+void WaylandPresenter::Place(wl_surface* pWindowSurface)
+{
+    const QWidget& window = *m_view.window();
+    const QPoint pt =
+        m_view.mapTo(&window, QPoint(0, 0)) + window.geometry().topLeft() - window.frameGeometry().topLeft();
+    if (pt == m_ptAt)
+        return;
+    m_ptAt = pt;
+    wl_subsurface_set_position(m_pSubsurface, pt.x(), pt.y());
+    wl_surface_commit(pWindowSurface);
+}
+
+QImage WaylandPresenter::Make(QSize sizeDevice)
+{
+    auto* pBlock = new Block{MakeSharedBuffer(sizeDevice, WL_SHM_FORMAT_XRGB8888)};
+    if (!pBlock->buffer.pBuffer) {
+        FreeSharedBuffer(pBlock->buffer);
+        delete pBlock;
+        return {};
+    }
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(pBlock->buffer.pBuffer), m_pQueue);
+    wl_buffer_add_listener(pBlock->buffer.pBuffer, &kBuffer, pBlock);
+    Blocks()[pBlock->buffer.pData] = pBlock;
+    return QImage(static_cast<uchar*>(pBlock->buffer.pData), sizeDevice.width(), sizeDevice.height(),
+                  sizeDevice.width() * 4, QImage::Format_RGB32, &FreeBlock, pBlock);
+}
+
+// A frame later the compositor has long let go of an image it was shown, so
+// reading what has arrived is enough; waiting is the rare exception.
+void WaylandPresenter::BeforeReuse(const QImage& image)
+{
+    Block* pBlock = BlockOf(image);
+    wl_display* pDisplay = Wayland()->pDisplay;
+    wl_display_dispatch_queue_pending(pDisplay, m_pQueue);
+    while (pBlock && pBlock->bHeld && wl_display_roundtrip_queue(pDisplay, m_pQueue) >= 0) {
+    }
+}
+
+bool WaylandPresenter::Present(const QImage& image)
+{
+    const qreal dRatio = image.devicePixelRatio();
+    wl_surface* pWindowSurface = WindowSurface();
+    if (image.format() != QImage::Format_RGB32 || image.bytesPerLine() != image.width() * 4 ||
+        dRatio != std::round(dRatio) || !pWindowSurface) {
+        if (m_pSurface) {  // Qt paints the area from now on: show what it paints
+            wl_surface_attach(m_pSurface, nullptr, 0, 0);
+            wl_surface_commit(m_pSurface);
+        }
+        return false;
+    }
+    Block* pBlock = BlockOf(image);
+    if (!pBlock) {
+        QImage& copy = m_copies[m_nNextCopy];
+        m_nNextCopy = (m_nNextCopy + 1) % m_copies.size();
+        if (copy.size() != image.size())
+            copy = Make(image.size());
+        if (copy.isNull())
+            return false;
+        BeforeReuse(copy);
+        std::memcpy(copy.bits(), image.constBits(), std::size_t(image.sizeInBytes()));
+        pBlock = BlockOf(copy);
+    }
+    if (!m_pSurface) {
+        const WaylandGlobals& globals = *Wayland();
+        m_pSurface = wl_compositor_create_surface(globals.pCompositor);
+        // Clicks and motion pass through to the window beneath.
+        wl_region* pNowhere = wl_compositor_create_region(globals.pCompositor);
+        wl_surface_set_input_region(m_pSurface, pNowhere);
+        wl_region_destroy(pNowhere);
+        m_pSubsurface = wl_subcompositor_get_subsurface(globals.pSubcompositor, m_pSurface, pWindowSurface);
+        wl_subsurface_set_desync(m_pSubsurface);  // a frame shows when it is committed
+    }
+    Place(pWindowSurface);
+    if (wl_proxy_get_version(reinterpret_cast<wl_proxy*>(m_pSurface)) >= WL_SURFACE_SET_BUFFER_SCALE_SINCE_VERSION)
+        wl_surface_set_buffer_scale(m_pSurface, int(dRatio));
+    else if (dRatio != 1)
+        return false;
+    wl_surface_attach(m_pSurface, pBlock->buffer.pBuffer, 0, 0);
+    wl_surface_damage(m_pSurface, 0, 0, INT32_MAX, INT32_MAX);
+    wl_surface_commit(m_pSurface);
+    pBlock->bHeld = true;
+    wl_display_flush(Wayland()->pDisplay);
+    return true;
+}
