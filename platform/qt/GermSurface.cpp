@@ -20,8 +20,11 @@ SharedBuffer SharePicture(const QImage& imgGerm)
 }  // namespace
 
 GermSurface::GermSurface(const WaylandGlobals& globals, wl_surface* pParent, const QImage& imgGerm,
-                         QPoint ptHotSpot)
-    : m_pParent(pParent), m_picture(SharePicture(imgGerm)), m_ptHotSpot(ptHotSpot)
+                         QPoint ptHotSpot, qreal dScale)
+    : m_pParent(pParent),
+      // As big as the game's other pixels, whole surface pixels each.
+      m_picture(SharePicture(imgGerm.scaled(imgGerm.size() * dScale))),
+      m_ptHotSpot(ptHotSpot * dScale)
 {
     wl_compositor* pCompositor = globals.pCompositor;
     m_pSurface = wl_compositor_create_surface(pCompositor);

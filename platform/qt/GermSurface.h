@@ -15,7 +15,9 @@ struct wl_surface;
 class GermSurface {
 public:
     // pParent: the game window's surface, which outlives this.
-    GermSurface(const WaylandGlobals& globals, wl_surface* pParent, const QImage& imgGerm, QPoint ptHotSpot);
+    // dScale: surface coordinates per game pixel (see SurfaceScale).
+    GermSurface(const WaylandGlobals& globals, wl_surface* pParent, const QImage& imgGerm, QPoint ptHotSpot,
+                qreal dScale);
     ~GermSurface();
     GermSurface(const GermSurface&) = delete;
     GermSurface& operator=(const GermSurface&) = delete;

@@ -40,7 +40,7 @@ struct WaylandGerm::Listeners {
     {
         WaylandGerm& self = Self(pData);
         if (pSurface && pSurface == self.Surface()) {
-            self.m_tracker.PointerEntered(QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y)));
+            self.m_tracker.PointerEntered(self.FromSurface(x, y));
             self.Moved();
             self.UpdateLock();
         }
@@ -51,7 +51,7 @@ struct WaylandGerm::Listeners {
         WaylandGerm& self = Self(pData);
         if (!self.m_tracker.IsPointerOver())
             return;
-        self.m_tracker.PointerMoved(QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y)));
+        self.m_tracker.PointerMoved(self.FromSurface(x, y));
         self.Moved();
     }
     static void Button(void*, wl_pointer*, uint32_t, uint32_t, uint32_t, uint32_t) {}
@@ -62,7 +62,7 @@ struct WaylandGerm::Listeners {
                          wl_fixed_t, wl_fixed_t)
     {
         WaylandGerm& self = Self(pData);
-        self.m_tracker.MovedBy(QPointF(wl_fixed_to_double(dx), wl_fixed_to_double(dy)));
+        self.m_tracker.MovedBy(self.FromSurface(dx, dy));
         self.Moved();
     }
 
@@ -125,6 +125,11 @@ wl_surface* WaylandGerm::Surface() const
         QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", pWindow));
 }
 
+QPointF WaylandGerm::FromSurface(wl_fixed_t x, wl_fixed_t y) const
+{
+    return QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y)) / SurfaceScale(m_window.windowHandle());
+}
+
 QPoint WaylandGerm::FrameOffset() const
 {
     return m_window.geometry().topLeft() - m_window.frameGeometry().topLeft();
@@ -154,7 +159,7 @@ void WaylandGerm::ShowGerm()
     // Made only once play has begun: the window is mapped by then, and the
     // picture's moves commit its surface.
     if (GermSurface* pPicture = bDrawn ? Picture() : m_pPicture.get()) {
-        pPicture->MoveTo(m_tracker.Position());
+        pPicture->MoveTo(m_tracker.Position() * SurfaceScale(m_window.windowHandle()));
         pPicture->Show(bDrawn);
     }
     if (!bGerm)
@@ -195,7 +200,9 @@ void WaylandGerm::Release()
 {
     const QPoint pt = m_tracker.Position();
     if (wl_surface* pSurface = Surface()) {
-        zwp_locked_pointer_v1_set_cursor_position_hint(m_pLock, wl_fixed_from_int(pt.x()), wl_fixed_from_int(pt.y()));
+        const qreal dScale = SurfaceScale(m_window.windowHandle());
+        zwp_locked_pointer_v1_set_cursor_position_hint(m_pLock, wl_fixed_from_double(pt.x() * dScale),
+                                                       wl_fixed_from_double(pt.y() * dScale));
         wl_surface_commit(pSurface);
     }
     zwp_locked_pointer_v1_destroy(m_pLock);
@@ -206,7 +213,7 @@ void WaylandGerm::Release()
 void WaylandGerm::Moved()
 {
     if (m_pPicture && m_tracker.IsDrawn()) {
-        m_pPicture->MoveTo(m_tracker.Position());
+        m_pPicture->MoveTo(m_tracker.Position() * SurfaceScale(m_window.windowHandle()));
         wl_display_flush(m_globals.pDisplay);
     }
 }
@@ -215,7 +222,8 @@ GermSurface* WaylandGerm::Picture()
 {
     if (!m_pPicture && m_globals.CanShowSurfaces()) {
         if (wl_surface* pSurface = Surface())
-            m_pPicture = std::make_unique<GermSurface>(m_globals, pSurface, m_pixGerm.toImage(), m_ptHotSpot);
+            m_pPicture = std::make_unique<GermSurface>(m_globals, pSurface, m_pixGerm.toImage(), m_ptHotSpot,
+                                                       SurfaceScale(m_window.windowHandle()));
     }
     return m_pPicture.get();
 }

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointF>
+#include <cstdint>
 #include <memory>
 
 #include "platform/qt/GermTracker.h"
@@ -47,6 +49,8 @@ private:
     wl_surface* Surface() const;
     void ShowGerm();  // the germ drawn, or the pointer's picture, as the tracker says
     QPoint FrameOffset() const;  // the window's top-left from the frame's
+    // A place or motion on the window's surface in game pixels.
+    QPointF FromSurface(int32_t x, int32_t y) const;
     GermSurface* Picture();      // made once the window has its surface
     void UpdateLock();
     void Release();

@@ -1,6 +1,8 @@
 #include "platform/qt/WaylandGlobals.h"
 
 #include <QGuiApplication>
+#include <QWindow>
+#include <qpa/qplatformwindow.h>
 #include <cstring>
 #include <qpa/qplatformnativeinterface.h>
 #include <sys/mman.h>
@@ -57,6 +59,13 @@ const WaylandGlobals* Wayland()
 {
     static const WaylandGlobals* s_pGlobals = BindGlobals();
     return s_pGlobals;
+}
+
+qreal SurfaceScale(const QWindow* pWindow)
+{
+    if (!pWindow || !pWindow->handle() || pWindow->handle()->devicePixelRatio() <= 0)
+        return 1;
+    return pWindow->devicePixelRatio() / pWindow->handle()->devicePixelRatio();
 }
 
 SharedBuffer MakeSharedBuffer(QSize size, uint32_t nFormat)

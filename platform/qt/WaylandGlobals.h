@@ -3,9 +3,11 @@
 // to keep the germ (seat, pointer lock, relative motion) and to show
 // surfaces of its own (the frames, the germ's picture) from shared memory.
 #include <QSize>
+#include <QtGlobal>
 #include <cstddef>
 #include <cstdint>
 
+class QWindow;
 struct wl_buffer;
 struct wl_compositor;
 struct wl_display;
@@ -31,6 +33,10 @@ struct WaylandGlobals {
 // Nothing unless Qt runs on Wayland. Bound on first use with one round trip
 // on Qt's connection; they live as long as the program.
 const WaylandGlobals* Wayland();
+
+// Surface coordinates per game pixel (Qt's logical pixel) on pWindow: 1
+// unless QT_SCALE_FACTOR scales Qt beyond what the compositor asks for.
+qreal SurfaceScale(const QWindow* pWindow);
 
 // A buffer over new shared memory of size pixels, 4 bytes each, in one of
 // wl_shm's formats; the memory is mapped at pData. Nothing when none can be

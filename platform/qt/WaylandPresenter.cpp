@@ -89,7 +89,8 @@ void WaylandPresenter::Place(wl_surface* pWindowSurface)
 {
     const QWidget& window = *m_view.window();
     const QPoint pt =
-        m_view.mapTo(&window, QPoint(0, 0)) + window.geometry().topLeft() - window.frameGeometry().topLeft();
+        (m_view.mapTo(&window, QPoint(0, 0)) + window.geometry().topLeft() - window.frameGeometry().topLeft()) *
+        SurfaceScale(window.windowHandle());
     if (pt == m_ptAt)
         return;
     m_ptAt = pt;
@@ -125,7 +126,8 @@ void WaylandPresenter::BeforeReuse(const QImage& image)
 
 bool WaylandPresenter::Present(const QImage& image)
 {
-    const qreal dRatio = image.devicePixelRatio();
+    // Buffer pixels per surface coordinate.
+    const qreal dRatio = image.devicePixelRatio() / SurfaceScale(m_view.window()->windowHandle());
     wl_surface* pWindowSurface = WindowSurface();
     if (image.format() != QImage::Format_RGB32 || image.bytesPerLine() != image.width() * 4 ||
         dRatio != std::round(dRatio) || !pWindowSurface) {
