@@ -4,6 +4,9 @@
 // frames having been drawn there (the presenter is the frame surfaces'
 // SurfaceMemory). X11Presenter on X11, WaylandPresenter on Wayland.
 #include <QImage>
+#include <array>
+#include <cstddef>
+#include <unordered_map>
 
 #include "platform/qt/QtDrawingContext.h"
 
@@ -13,4 +16,35 @@ public:
     // not made here is copied to shared memory first. False when it could
     // not: the caller paints through Qt from then on.
     virtual bool Present(const QImage& image) = 0;
+
+protected:
+    // image when this presenter made it; any other is copied into one of two
+    // shared images taking turns. Null when none can be made.
+    QImage Shareable(const QImage& image);
+    virtual bool IsOurs(const QImage& image) const = 0;
+
+private:
+    std::array<QImage, 2> m_copies;
+    std::size_t m_nNextCopy = 0;
+};
+
+// The blocks of shared memory under live images, by their memory, to know
+// an image of ours by its bits. Touched on the GUI thread only.
+template <typename Block>
+class BlocksByMemory {
+public:
+    static void Add(const void* pData, Block* pBlock) { Map()[pData] = pBlock; }
+    static void Remove(const void* pData) { Map().erase(pData); }
+    static Block* Of(const QImage& image)
+    {
+        const auto it = Map().find(image.constBits());
+        return it == Map().end() ? nullptr : it->second;
+    }
+
+private:
+    static std::unordered_map<const void*, Block*>& Map()
+    {
+        static std::unordered_map<const void*, Block*> blocks;
+        return blocks;
+    }
 };

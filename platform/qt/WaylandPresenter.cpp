@@ -4,9 +4,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <cmath>
-#include <cstring>
 #include <qpa/qplatformnativeinterface.h>
-#include <unordered_map>
 #include <wayland-client.h>
 
 #include "platform/qt/WaylandGlobals.h"
@@ -19,24 +17,12 @@ struct Block {
     bool bHeld = false;  // shown, and not yet let go by the compositor
 };
 
-// Every live block by its memory, to know an image of ours by its bits.
-// Touched on the GUI thread only.
-std::unordered_map<const void*, Block*>& Blocks()
-{
-    static std::unordered_map<const void*, Block*> blocks;
-    return blocks;
-}
-
-Block* BlockOf(const QImage& image)
-{
-    const auto it = Blocks().find(image.constBits());
-    return it == Blocks().end() ? nullptr : it->second;
-}
+using Blocks = BlocksByMemory<Block>;
 
 void FreeBlock(void* pInfo)
 {
     auto* pBlock = static_cast<Block*>(pInfo);
-    Blocks().erase(pBlock->buffer.pData);
+    Blocks::Remove(pBlock->buffer.pData);
     FreeSharedBuffer(pBlock->buffer);
     delete pBlock;
 }
@@ -108,7 +94,7 @@ QImage WaylandPresenter::Make(QSize sizeDevice)
     }
     wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(pBlock->buffer.pBuffer), m_pQueue);
     wl_buffer_add_listener(pBlock->buffer.pBuffer, &kBuffer, pBlock);
-    Blocks()[pBlock->buffer.pData] = pBlock;
+    Blocks::Add(pBlock->buffer.pData, pBlock);
     return QImage(static_cast<uchar*>(pBlock->buffer.pData), sizeDevice.width(), sizeDevice.height(),
                   sizeDevice.width() * 4, QImage::Format_RGB32, &FreeBlock, pBlock);
 }
@@ -117,11 +103,16 @@ QImage WaylandPresenter::Make(QSize sizeDevice)
 // reading what has arrived is enough; waiting is the rare exception.
 void WaylandPresenter::BeforeReuse(const QImage& image)
 {
-    Block* pBlock = BlockOf(image);
+    Block* pBlock = Blocks::Of(image);
     wl_display* pDisplay = Wayland()->pDisplay;
     wl_display_dispatch_queue_pending(pDisplay, m_pQueue);
     while (pBlock && pBlock->bHeld && wl_display_roundtrip_queue(pDisplay, m_pQueue) >= 0) {
     }
+}
+
+bool WaylandPresenter::IsOurs(const QImage& image) const
+{
+    return Blocks::Of(image) != nullptr;
 }
 
 bool WaylandPresenter::Present(const QImage& image)
@@ -137,18 +128,9 @@ bool WaylandPresenter::Present(const QImage& image)
         }
         return false;
     }
-    Block* pBlock = BlockOf(image);
-    if (!pBlock) {
-        QImage& copy = m_copies[m_nNextCopy];
-        m_nNextCopy = (m_nNextCopy + 1) % m_copies.size();
-        if (copy.size() != image.size())
-            copy = Make(image.size());
-        if (copy.isNull())
-            return false;
-        BeforeReuse(copy);
-        std::memcpy(copy.bits(), image.constBits(), std::size_t(image.sizeInBytes()));
-        pBlock = BlockOf(copy);
-    }
+    Block* pBlock = Blocks::Of(Shareable(image));
+    if (!pBlock)
+        return false;
     if (!m_pSurface) {
         const WaylandGlobals& globals = *Wayland();
         m_pSurface = wl_compositor_create_surface(globals.pCompositor);

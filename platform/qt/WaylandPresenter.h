@@ -7,7 +7,6 @@
 // there. An image is drawn on again only once the compositor let it go.
 #include <QImage>
 #include <QPoint>
-#include <array>
 #include <memory>
 
 #include "platform/qt/FramePresenter.h"
@@ -32,6 +31,9 @@ public:
     QImage Make(QSize sizeDevice) override;
     void BeforeReuse(const QImage& image) override;
 
+protected:
+    bool IsOurs(const QImage& image) const override;
+
 private:
     explicit WaylandPresenter(QWidget& view);
     wl_surface* WindowSurface() const;
@@ -42,7 +44,4 @@ private:
     wl_surface* m_pSurface = nullptr;
     wl_subsurface* m_pSubsurface = nullptr;
     QPoint m_ptAt{-1, -1};
-    // Shared copies of frames drawn elsewhere, taking turns.
-    std::array<QImage, 2> m_copies;
-    std::size_t m_nNextCopy = 0;
 };

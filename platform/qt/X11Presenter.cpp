@@ -1,11 +1,9 @@
 #include "platform/qt/X11Presenter.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 #include <sys/mman.h>
 #include <unistd.h>
-#include <unordered_map>
 #include <xcb/shm.h>
 
 #include "platform/qt/XcbConnection.h"
@@ -40,19 +38,7 @@ struct SharedBlock {
     std::optional<unsigned int> nFence;  // a request sent after the last put from it
 };
 
-// Every live block by its memory, to know an image of ours by its bits.
-// Touched on the GUI thread only.
-std::unordered_map<const void*, SharedBlock*>& Blocks()
-{
-    static std::unordered_map<const void*, SharedBlock*> blocks;
-    return blocks;
-}
-
-SharedBlock* BlockOf(const QImage& image)
-{
-    const auto it = Blocks().find(image.constBits());
-    return it == Blocks().end() ? nullptr : it->second;
-}
+using Blocks = BlocksByMemory<SharedBlock>;
 
 void FreeBlock(void* pInfo)
 {
@@ -61,7 +47,7 @@ void FreeBlock(void* pInfo)
         xcb_discard_reply(pBlock->pConnection, *pBlock->nFence);
     xcb_shm_detach(pBlock->pConnection, pBlock->id);
     munmap(pBlock->pData, pBlock->nBytes);
-    Blocks().erase(pBlock->pData);
+    Blocks::Remove(pBlock->pData);
     delete pBlock;
 }
 
@@ -129,33 +115,30 @@ QImage X11Presenter::Make(QSize sizeDevice)
         return {};
     }
     auto* pBlock = new SharedBlock{pX, id, pData, nBytes, std::nullopt};
-    Blocks()[pData] = pBlock;
+    Blocks::Add(pData, pBlock);
     return QImage(static_cast<uchar*>(pData), sizeDevice.width(), sizeDevice.height(),
                   sizeDevice.width() * 4, QImage::Format_RGB32, &FreeBlock, pBlock);
 }
 
 void X11Presenter::BeforeReuse(const QImage& image)
 {
-    if (SharedBlock* pBlock = BlockOf(image))
+    if (SharedBlock* pBlock = Blocks::Of(image))
         WaitUntilRead(*pBlock);
+}
+
+bool X11Presenter::IsOurs(const QImage& image) const
+{
+    return Blocks::Of(image) != nullptr;
 }
 
 bool X11Presenter::Present(const QImage& image)
 {
     if (image.format() != QImage::Format_RGB32 || image.bytesPerLine() != image.width() * 4)
         return false;
-    SharedBlock* pBlock = BlockOf(image);
-    if (!pBlock) {
-        QImage& copy = m_copies[m_nNextCopy];
-        m_nNextCopy = (m_nNextCopy + 1) % m_copies.size();
-        if (copy.size() != image.size())
-            copy = Make(image.size());
-        if (copy.isNull())
-            return false;
-        pBlock = BlockOf(copy);
-        WaitUntilRead(*pBlock);
-        std::memcpy(pBlock->pData, image.constBits(), std::size_t(image.sizeInBytes()));
-    }
+    const QImage shown = Shareable(image);
+    SharedBlock* pBlock = Blocks::Of(shown);
+    if (!pBlock)
+        return false;
     xcb_connection_t* pX = Connection(m_pConnection);
     const auto nWidth = static_cast<uint16_t>(image.width());
     const auto nHeight = static_cast<uint16_t>(image.height());

@@ -9,7 +9,6 @@
 // after its last put: an answer that has long arrived a frame later.
 #include <QImage>
 #include <QWindow>
-#include <array>
 #include <memory>
 
 #include "platform/qt/FramePresenter.h"
@@ -30,6 +29,9 @@ public:
     QImage Make(QSize sizeDevice) override;
     void BeforeReuse(const QImage& image) override;
 
+protected:
+    bool IsOurs(const QImage& image) const override;
+
 private:
     X11Presenter(void* pConnection, unsigned int nWindow, int nDepth);
 
@@ -37,7 +39,4 @@ private:
     unsigned int m_nWindow;
     unsigned int m_nGc = 0;
     int m_nDepth;
-    // Shared copies of frames drawn elsewhere, taking turns.
-    std::array<QImage, 2> m_copies;
-    std::size_t m_nNextCopy = 0;
 };
