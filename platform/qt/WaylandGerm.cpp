@@ -87,7 +87,9 @@ std::unique_ptr<WaylandGerm> WaylandGerm::Create(QWidget& window, const QPixmap&
 WaylandGerm::WaylandGerm(QWidget& window, const WaylandGlobals& globals, const QPixmap& pixGerm, QPoint ptHotSpot)
     : m_window(window), m_globals(globals), m_pixGerm(pixGerm), m_ptHotSpot(ptHotSpot)
 {
-    if (m_globals.pSeat)  // its pointer comes with its capabilities
+    // The seat's pointer comes with its capabilities, which the compositor
+    // sends after the bind: the listener is set before Qt dispatches again.
+    if (m_globals.pSeat)
         wl_seat_add_listener(m_globals.pSeat, &Listeners::kSeat, this);
     CheckProtocols();
     m_window.installEventFilter(this);
