@@ -36,6 +36,8 @@ const MotionCase kMotion[] = {
     // Lost to another window, the pointer stayed where it was locked.
     {"LostLockFollowsThePointerFromWhereItWas",
      [](GermTracker& t) { t.MovedBy({10, 0}); t.SetLocked(false); t.PointerMoved({103, 100}); }, {113, 100}},
+    {"OurReleaseAfterALostLockLeavesThePointerThere",
+     [](GermTracker& t) { t.MovedBy({10, 0}); t.SetLocked(false); t.Release(); t.PointerMoved({103, 100}); }, {113, 100}},
     {"ComingBackOverTheWindowIsNoJump",
      [](GermTracker& t) { t.SetLocked(false); t.PointerLeft(); t.PointerEntered({400, 50}); t.PointerMoved({401, 52}); },
      {101, 102}},
