@@ -13,6 +13,7 @@ struct MotionCase {
     std::function<void(GermTracker&)> play;
     QPoint ptGerm;
 };
+void PrintTo(const MotionCase& c, std::ostream* p) { *p << c.pszName; }
 
 // A 489 x 600 window; the germ starts at 100, 100, the pointer over it and locked.
 GermTracker Playing()
@@ -70,6 +71,7 @@ struct LockCase {
     std::function<void(GermTracker&)> play;
     bool bDrawn, bClicksAtGerm, bWantsLock;
 };
+void PrintTo(const LockCase& c, std::ostream* p) { *p << c.pszName; }
 
 const LockCase kLock[] = {
     {"InPlay", [](GermTracker&) {}, true, true, true},
