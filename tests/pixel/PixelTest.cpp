@@ -46,6 +46,7 @@ struct Shape {
     Rect rcPen, rcBrush;  // bounds of the pen's and the brush's colour; empty: none
     void (*draw)(DrawingContext& dc);
 };
+void PrintTo(const Shape& s, std::ostream* p) { *p << s.pszName; }
 
 constexpr Point kTriangle[] = {{10, 10}, {60, 10}, {10, 60}};
 
