@@ -18,12 +18,13 @@
 struct WaylandGerm::Listeners {
     static WaylandGerm& Self(void* pData) { return *static_cast<WaylandGerm*>(pData); }
 
-    static void Capabilities(void* pData, wl_seat* pSeat, uint32_t nCapabilities)
+    // The seat's pointer, once it has one.
+    static void SeatChanged(WaylandGerm& self)
     {
-        WaylandGerm& self = Self(pData);
-        if (!(nCapabilities & WL_SEAT_CAPABILITY_POINTER) || self.m_pPointer)
+        if (!(self.m_globals.nSeatCapabilities & WL_SEAT_CAPABILITY_POINTER) || self.m_pPointer)
             return;
-        self.m_pPointer = wl_seat_get_pointer(pSeat);
+        void* pData = &self;
+        self.m_pPointer = wl_seat_get_pointer(self.m_globals.pSeat);
         wl_pointer_add_listener(self.m_pPointer, &kPointer, pData);
         if (self.m_globals.pRelativeManager) {
             self.m_pRelative = zwp_relative_pointer_manager_v1_get_relative_pointer(self.m_globals.pRelativeManager,
@@ -32,8 +33,6 @@ struct WaylandGerm::Listeners {
         }
         self.UpdateLock();
     }
-    static void SeatName(void*, wl_seat*, const char*) {}
-
     // The pointer over the window's own surface, in its coordinates: the
     // frame's, decorations the program draws included.
     static void Enter(void* pData, wl_pointer*, uint32_t, wl_surface* pSurface, wl_fixed_t x, wl_fixed_t y)
@@ -45,7 +44,15 @@ struct WaylandGerm::Listeners {
             self.UpdateLock();
         }
     }
-    static void Leave(void* pData, wl_pointer*, uint32_t, wl_surface*) { Self(pData).m_tracker.PointerLeft(); }
+    // A lock is held only while the pointer is over the window, and taken
+    // afresh when it comes back: sway activates a lock on a window the
+    // pointer has left (a menu just closed) and then sends it no motion.
+    static void Leave(void* pData, wl_pointer*, uint32_t, wl_surface*)
+    {
+        WaylandGerm& self = Self(pData);
+        self.m_tracker.PointerLeft();
+        self.UpdateLock();
+    }
     static void Motion(void* pData, wl_pointer*, uint32_t, wl_fixed_t x, wl_fixed_t y)
     {
         WaylandGerm& self = Self(pData);
@@ -66,10 +73,14 @@ struct WaylandGerm::Listeners {
         self.Moved();
     }
 
-    static void Locked(void* pData, zwp_locked_pointer_v1*) { Self(pData).m_tracker.SetLocked(true); }
+    static void Locked(void* pData, zwp_locked_pointer_v1*)
+    {
+        WaylandGerm& self = Self(pData);
+        self.m_tracker.SetLocked(true);
+        self.UpdateLock();  // let go again if the pointer left meanwhile
+    }
     static void Unlocked(void* pData, zwp_locked_pointer_v1*) { Self(pData).m_tracker.SetLocked(false); }
 
-    static constexpr wl_seat_listener kSeat{Capabilities, SeatName};
     static constexpr wl_pointer_listener kPointer{Enter, Leave, Motion, Button, Axis,
                                                   nullptr, nullptr, nullptr, nullptr, nullptr};
     static constexpr zwp_relative_pointer_v1_listener kRelative{Relative};
@@ -78,25 +89,24 @@ struct WaylandGerm::Listeners {
 
 std::unique_ptr<WaylandGerm> WaylandGerm::Create(QWidget& window, const QPixmap& pixGerm, QPoint ptHotSpot)
 {
-    const WaylandGlobals* pGlobals = Wayland();
+    WaylandGlobals* pGlobals = Wayland();
     if (!pGlobals)
         return nullptr;
     return std::unique_ptr<WaylandGerm>(new WaylandGerm(window, *pGlobals, pixGerm, ptHotSpot));
 }
 
-WaylandGerm::WaylandGerm(QWidget& window, const WaylandGlobals& globals, const QPixmap& pixGerm, QPoint ptHotSpot)
+WaylandGerm::WaylandGerm(QWidget& window, WaylandGlobals& globals, const QPixmap& pixGerm, QPoint ptHotSpot)
     : m_window(window), m_globals(globals), m_pixGerm(pixGerm), m_ptHotSpot(ptHotSpot)
 {
-    // The seat's pointer comes with its capabilities, which the compositor
-    // sends after the bind: the listener is set before Qt dispatches again.
-    if (m_globals.pSeat)
-        wl_seat_add_listener(m_globals.pSeat, &Listeners::kSeat, this);
+    m_globals.onSeatChanged = [this] { Listeners::SeatChanged(*this); };
+    Listeners::SeatChanged(*this);
     CheckProtocols();
     m_window.installEventFilter(this);
 }
 
 WaylandGerm::~WaylandGerm()
 {
+    m_globals.onSeatChanged = nullptr;
     m_pPicture.reset();
     if (m_pLock)
         zwp_locked_pointer_v1_destroy(m_pLock);

@@ -45,7 +45,7 @@ protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
-    WaylandGerm(QWidget& window, const WaylandGlobals& globals, const QPixmap& pixGerm, QPoint ptHotSpot);
+    WaylandGerm(QWidget& window, WaylandGlobals& globals, const QPixmap& pixGerm, QPoint ptHotSpot);
     wl_surface* Surface() const;
     void ShowGerm();  // the germ drawn, or the pointer's picture, as the tracker says
     QPoint FrameOffset() const;  // the window's top-left from the frame's
@@ -59,7 +59,7 @@ private:
     void CheckProtocols();
 
     QWidget& m_window;
-    const WaylandGlobals& m_globals;
+    WaylandGlobals& m_globals;
     QPixmap m_pixGerm;
     std::unique_ptr<GermSurface> m_pPicture;
     QPoint m_ptHotSpot;

@@ -14,6 +14,20 @@
 
 namespace {
 
+// Listened to from the bind on: the first capabilities may come within the
+// bind's own round trip, before anyone else could listen.
+void Capabilities(void* pData, wl_seat*, uint32_t nCapabilities)
+{
+    auto& globals = *static_cast<WaylandGlobals*>(pData);
+    globals.nSeatCapabilities = nCapabilities;
+    if (globals.onSeatChanged)
+        globals.onSeatChanged();
+}
+
+void SeatName(void*, wl_seat*, const char*) {}
+
+constexpr wl_seat_listener kSeat{Capabilities, SeatName};
+
 void Global(void* pData, wl_registry* pRegistry, uint32_t nName, const char* pszInterface, uint32_t)
 {
     auto& globals = *static_cast<WaylandGlobals*>(pData);
@@ -26,7 +40,10 @@ void Global(void* pData, wl_registry* pRegistry, uint32_t nName, const char* psz
     // motion.
     Bind(globals.pSubcompositor, wl_subcompositor_interface);
     Bind(globals.pShm, wl_shm_interface);
-    Bind(globals.pSeat, wl_seat_interface);
+    if (!globals.pSeat && std::strcmp(pszInterface, wl_seat_interface.name) == 0) {
+        Bind(globals.pSeat, wl_seat_interface);
+        wl_seat_add_listener(globals.pSeat, &kSeat, pData);
+    }
     Bind(globals.pConstraints, zwp_pointer_constraints_v1_interface);
     Bind(globals.pRelativeManager, zwp_relative_pointer_manager_v1_interface);
 }
@@ -49,15 +66,16 @@ WaylandGlobals* BindGlobals()
     wl_registry* pRegistry = wl_display_get_registry(pDisplay);
     wl_registry_add_listener(pRegistry, &kRegistry, pGlobals);
     wl_display_roundtrip(pDisplay);
+    wl_display_roundtrip(pDisplay);
     wl_registry_destroy(pRegistry);
     return pGlobals;
 }
 
 }  // namespace
 
-const WaylandGlobals* Wayland()
+WaylandGlobals* Wayland()
 {
-    static const WaylandGlobals* s_pGlobals = BindGlobals();
+    static WaylandGlobals* s_pGlobals = BindGlobals();
     return s_pGlobals;
 }
 

@@ -6,6 +6,7 @@
 #include <QtGlobal>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 class QWindow;
 struct wl_buffer;
@@ -25,14 +26,19 @@ struct WaylandGlobals {
     wl_seat* pSeat = nullptr;
     zwp_pointer_constraints_v1* pConstraints = nullptr;
     zwp_relative_pointer_manager_v1* pRelativeManager = nullptr;
+    // The seat's capabilities (WL_SEAT_CAPABILITY_*), known once bound, and
+    // whom to tell when they change.
+    uint32_t nSeatCapabilities = 0;
+    std::function<void()> onSeatChanged;
 
     // Surfaces of our own can be shown.
     bool CanShowSurfaces() const { return pCompositor && pSubcompositor && pShm; }
 };
 
-// Nothing unless Qt runs on Wayland. Bound on first use with one round trip
-// on Qt's connection; they live as long as the program.
-const WaylandGlobals* Wayland();
+// Nothing unless Qt runs on Wayland. Bound on first use with two round trips
+// on Qt's connection (the globals, then the seat's capabilities); they live
+// as long as the program.
+WaylandGlobals* Wayland();
 
 // Surface coordinates per game pixel (Qt's logical pixel) on pWindow: 1
 // unless QT_SCALE_FACTOR scales Qt beyond what the compositor asks for.
