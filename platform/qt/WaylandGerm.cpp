@@ -1,12 +1,10 @@
 #include "platform/qt/WaylandGerm.h"
 
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
-#include <qpa/qplatformnativeinterface.h>
 #include <wayland-client.h>
 
 #include "platform/qt/GermSurface.h"
@@ -130,11 +128,7 @@ void WaylandGerm::CheckProtocols()
 
 wl_surface* WaylandGerm::Surface() const
 {
-    QWindow* pWindow = m_window.windowHandle();
-    if (!pWindow || !pWindow->handle())
-        return nullptr;
-    return static_cast<wl_surface*>(
-        QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", pWindow));
+    return SurfaceOf(m_window.windowHandle());
 }
 
 QPointF WaylandGerm::FromSurface(wl_fixed_t x, wl_fixed_t y) const

@@ -79,6 +79,14 @@ WaylandGlobals* Wayland()
     return s_pGlobals;
 }
 
+wl_surface* SurfaceOf(const QWindow* pWindow)
+{
+    if (!pWindow || !pWindow->handle())
+        return nullptr;
+    return static_cast<wl_surface*>(QGuiApplication::platformNativeInterface()->nativeResourceForWindow(
+        "surface", const_cast<QWindow*>(pWindow)));
+}
+
 qreal SurfaceScale(const QWindow* pWindow)
 {
     if (!pWindow || !pWindow->handle() || pWindow->handle()->devicePixelRatio() <= 0)

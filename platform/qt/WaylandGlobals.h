@@ -40,6 +40,9 @@ struct WaylandGlobals {
 // as long as the program.
 WaylandGlobals* Wayland();
 
+// The Wayland surface of a window Qt has made; nothing before that.
+struct wl_surface* SurfaceOf(const QWindow* pWindow);
+
 // Surface coordinates per game pixel (Qt's logical pixel) on pWindow: 1
 // unless QT_SCALE_FACTOR scales Qt beyond what the compositor asks for.
 qreal SurfaceScale(const QWindow* pWindow);

@@ -1,10 +1,8 @@
 #include "platform/qt/WaylandPresenter.h"
 
-#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 #include <cmath>
-#include <qpa/qplatformnativeinterface.h>
 #include <wayland-client.h>
 
 #include "platform/qt/WaylandGlobals.h"
@@ -62,11 +60,7 @@ WaylandPresenter::~WaylandPresenter()
 
 wl_surface* WaylandPresenter::WindowSurface() const
 {
-    QWindow* pWindow = m_view.window()->windowHandle();
-    if (!pWindow || !pWindow->handle())
-        return nullptr;
-    return static_cast<wl_surface*>(
-        QGuiApplication::platformNativeInterface()->nativeResourceForWindow("surface", pWindow));
+    return SurfaceOf(m_view.window()->windowHandle());
 }
 
 // The play area's place on the window's surface, whose origin is the frame's
