@@ -1,0 +1,22 @@
+// The program's entry on Windows. The program ends when the game window
+// closes.
+#include <windows.h>
+
+#include "platform/win32/GameWindow.h"
+#include "platform/win32/WindowTimers.h"
+
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCommand)
+{
+    const TimerResolution resolution;
+    GameWindow window(hInstance);
+    if (!window.Open(nShowCommand)) {
+        ::MessageBoxW(nullptr, L"The game window could not be made.", L"Vasculon", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return int(msg.wParam);
+}
