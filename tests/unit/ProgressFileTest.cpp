@@ -10,6 +10,7 @@
 #include <unistd.h>
 #endif
 
+#include "app/SavedGamesPath.h"
 #include "tests/unit/GameFixture.h"
 
 using namespace game;
@@ -83,6 +84,24 @@ TEST(ProgressFilePathTest, IsTheStartingFoldersFileElseTheDataFolderElseTheStart
     for (const Case& c : cases) {
         EXPECT_EQ(ProgressFilePath(c.bInStartFolder, c.pszDataHome, c.pszHome), c.pszPath)
             << c.bInStartFolder << " '" << c.pszDataHome << "' '" << c.pszHome << "'";
+    }
+}
+
+// On Windows, by (a file in the starting folder, Saved Games, LOCALAPPDATA).
+TEST(ProgressFilePathTest, OnWindowsIsTheStartingFoldersFileElseSavedGamesElseLocalAppData)
+{
+    struct Case { bool bInStartFolder; const char *pszSavedGames, *pszLocalAppData, *pszPath; };
+    const Case cases[] = {
+        {true, "C:\\S", "C:\\L", "Saved Games.grm"},
+        {false, "C:\\S", "C:\\L", "C:\\S\\Vasculon\\Saved Games.grm"},
+        {false, "C:\\S\\/", "", "C:\\S\\Vasculon\\Saved Games.grm"},
+        {false, "", "D:/L", "D:/L\\Vasculon\\Saved Games.grm"},
+        {false, "S", "\\\\host\\L", "\\\\host\\L\\Vasculon\\Saved Games.grm"},  // relative: ignored
+        {false, "C:S", "\\\\\\L", "Saved Games.grm"}, {false, "", "", "Saved Games.grm"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SavedGamesFilePath(c.bInStartFolder, c.pszSavedGames, c.pszLocalAppData), c.pszPath)
+            << c.bInStartFolder << " '" << c.pszSavedGames << "' '" << c.pszLocalAppData << "'";
     }
 }
 
