@@ -192,12 +192,12 @@ void GameWindow::OnTick(int nId)
     QMetaObject::invokeMethod(
         this,
         [this, nId] {
-            m_ptCursor.reset();
+            ForgetCursor();
             AskPointerAheadOfNextFrame();
             m_dlg.OnTimer(nId);
             // A reading holds for one frame: a move made between frames (a
             // menu command starting a level) steps from where the pointer is.
-            m_ptCursor.reset();
+            ForgetCursor();
         },
         Qt::QueuedConnection);
 }
@@ -248,13 +248,20 @@ bool GameWindow::IsScaled() const
     return devicePixelRatioF() != 1.0;
 }
 
-// Axis by axis, counted from the screen's top-left, which both share.
 QPoint GameWindow::Rescaled(QPoint pt, int (*pfnAxis)(int, qreal)) const
 {
-    const qreal dRatio = devicePixelRatioF();
-    const QPoint ptOrigin = screen() ? screen()->geometry().topLeft() : QPoint();
-    const QPoint ptFromOrigin = pt - ptOrigin;
-    return ptOrigin + QPoint(pfnAxis(ptFromOrigin.x(), dRatio), pfnAxis(ptFromOrigin.y(), dRatio));
+    return screen_pixels::Rescaled(pt, ScreenOrigin(), devicePixelRatioF(), pfnAxis);
+}
+
+QPoint GameWindow::ScreenOrigin() const
+{
+    return screen() ? screen()->geometry().topLeft() : QPoint();
+}
+
+void GameWindow::ForgetCursor()
+{
+    m_ptCursor.reset();
+    m_ptCursorDevice.reset();
 }
 
 // Read from the server once a frame: every hazard's contact test asks, and
@@ -268,14 +275,15 @@ bool GameWindow::GetCursorPos(Point& pt)
         const std::optional<QPoint> ptDevice =
             m_pointerAhead ? m_pointerAhead->Answer() : screen_pixels::Pointer();
         m_pointerAhead.reset();
+        m_ptCursorDevice = ptDevice;
         m_ptCursor = ptDevice ? Rescaled(*ptDevice, screen_pixels::ToGamePixel) : QCursor::pos();
     }
     pt = Point{m_ptCursor->x(), m_ptCursor->y()};
     return true;
 }
 
-// A step from where the game read the germ, so that whatever the player
-// moved since the reading is kept.
+// A step from where the pointer was read, so that whatever the player moved
+// since the reading is kept.
 void GameWindow::SetCursorPos(Point pt)
 {
     Point ptRead;
@@ -285,12 +293,14 @@ void GameWindow::SetCursorPos(Point pt)
         m_pWaylandGerm->Step(ptFrom, *m_ptCursor);
         return;
     }
-    const QPoint ptStep = Rescaled(*m_ptCursor, screen_pixels::ToDevicePixel) -
-                          Rescaled(ptFrom, screen_pixels::ToDevicePixel);
-    if (!screen_pixels::MovePointerBy(ptStep)) {
+    const QPoint ptStep = m_ptCursorDevice ? screen_pixels::StepOnto(*m_ptCursor, *m_ptCursorDevice,
+                                                                     ScreenOrigin(), devicePixelRatioF())
+                                           : QPoint();
+    if (!m_ptCursorDevice || !screen_pixels::MovePointerBy(ptStep)) {
         QCursor::setPos(*m_ptCursor);
         return;
     }
+    *m_ptCursorDevice += ptStep;  // where a second move this frame steps from
     // Sent with the frame, or right after whatever moved it outside one:
     // sending at once mid-frame wakes the server, which may take the
     // processor from the frame.
