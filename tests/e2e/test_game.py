@@ -108,7 +108,7 @@ class HiDpiTest(Case):
         while pulls < 3:  # a death (a drifter, the chaser) starts the level again
             self.begin("Level 7")
             (left, y), at = (self.frame[0], self.pointer()[1]), self.pointer()
-            self.assertEqual(first(game(at)), list(at), "the start point" + tail(self.log))
+            self.assertEqual(first(game(at)), list(at), "the start point")
             # From the second device pixel of a game pixel past the left wall: pushed 200 px, in 20 px steps.
             self.move(x := next(v for v in range(left - 3, left) if v % 3 == 1), y)
             seen = [(x, y)]
