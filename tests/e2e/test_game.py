@@ -59,17 +59,18 @@ class PlayerTest(Case):
         self.key(self.wid, "Return")
         self.assertEqual(len(tail(self.log).splitlines()), 1, "not one line on no sound")
 
-    def test_enter_and_escape_close_the_game_after_a_menu_was_closed_with_escape(self):
-        for name in ("Escape", "Return"):
+    def test_enter_opens_a_title_highlighted_by_alt_or_f10_escape_leaves_it_and_both_close_the_game_after_a_menu(self):
+        for name, highlight in (("Escape", "alt"), ("Return", "F10")):
             self.wid = None  # the next game's window may get the same id
             self.launch()
             (x, y, _, _) = self.client
-            item = x + 52, y + 29  # Start's first item
-            self.move(x + 22, y + 9, "click", "1")
-            wait_until(lambda: not reddish(self.grab(*item, 1, 1).at(0, 0)), "the Start menu to open")
-            self.cmd("xdotool", "key", "Escape")
-            wait_until(lambda: reddish(self.grab(*item, 1, 1).at(0, 0)), "the Start menu to close")
-            self.key(self.wid, name)
+            start_menu = lambda: not reddish(self.grab(x + 52, y + 29, 1, 1).at(0, 0))  # its first item  # noqa: E731
+            self.cmd("xdotool", "windowactivate", "--sync", str(self.wid))
+            for keys in ([highlight, "Escape", highlight, "Return"], ["Escape"], ["click"], ["Escape"]):
+                # The game stays on Escape and the menu opens; closed with Escape; opened by a click; closed.
+                self.move(x + 22, y + 9, "click", "1") if keys == ["click"] else self.cmd("xdotool", "key", *keys)
+                wait_until(lambda: start_menu() != (keys == ["Escape"]), f"{keys} to open or close the Start menu")
+            self.key(self.wid, name)  # the game closes: a menu closed with Escape left the keyboard with the bar
 
     def test_the_window_class_names_the_desktop_entry(self):
         # A dock matches the window to its menu entry, and so to its name and icon, by this class.
