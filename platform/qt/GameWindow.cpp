@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmap>
@@ -70,23 +71,50 @@ bool IsCloseKey(int nKey)
     return nKey == Qt::Key_Return || nKey == Qt::Key_Enter || nKey == Qt::Key_Escape;
 }
 
-// A menu closed with Escape leaves the keyboard with the menu bar for good
-// (Qt hands it back only to a widget that had it, and none has), and the bar
-// swallows every Escape after. The keys close the game there all the same.
-class CloseKeysOnMenuBar final : public QObject {
+// Enter and Escape close the game, but on a menu title highlighted from the
+// keyboard (Alt, or F10, which Qt leaves to the desktop's theme), where Enter
+// opens its menu and Escape leaves the bar, as the bar does itself. A menu
+// closed with Escape leaves the keyboard with the bar for good (Qt hands it
+// back only to a widget that had it, and none has), its title highlighted:
+// the keys close the game there all the same. Watches the whole program, as
+// Alt and F10 go to whatever has the keyboard.
+class MenuBarKeys final : public QObject {
 public:
-    explicit CloseKeysOnMenuBar(QWidget* pWindow) : QObject(pWindow), m_pWindow(pWindow) {}
+    explicit MenuBarKeys(QMainWindow* pWindow) : QObject(pWindow), m_pWindow(pWindow)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
     bool eventFilter(QObject* pObject, QEvent* pEvent) override
     {
-        if (pEvent->type() == QEvent::KeyPress && IsCloseKey(static_cast<QKeyEvent*>(pEvent)->key())) {
-            m_pWindow->close();
+        if (pEvent->type() == QEvent::Show && qobject_cast<QMenu*>(pObject))
+            m_bTitleFromKeyboard = false;  // a title highlighted after its menu closed
+        if (pEvent->type() == QEvent::KeyRelease && static_cast<QKeyEvent*>(pEvent)->key() == Qt::Key_Alt)
+            m_bTitleFromKeyboard = true;
+        if (pEvent->type() != QEvent::KeyPress)
+            return false;
+        const auto* pKey = static_cast<QKeyEvent*>(pEvent);
+        const QMenuBar* pBar = m_pWindow->menuBar();
+        if (pKey->key() == Qt::Key_F10 && pKey->modifiers() == Qt::NoModifier && !pBar->activeAction()) {
+            PressAlt();  // the bar's own way in
             return true;
         }
-        return QObject::eventFilter(pObject, pEvent);
+        if (pObject != pBar || !IsCloseKey(pKey->key()) || (m_bTitleFromKeyboard && pBar->activeAction()))
+            return false;
+        m_pWindow->close();
+        return true;
     }
 
 private:
-    QWidget* m_pWindow;
+    void PressAlt()
+    {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_pWindow, &press);
+        QCoreApplication::sendEvent(m_pWindow, &release);
+    }
+
+    QMainWindow* m_pWindow;
+    bool m_bTitleFromKeyboard = false;
 };
 
 }  // namespace
@@ -127,7 +155,7 @@ void GameWindow::BuildMenus()
     // The menu must be part of the window: its height is part of the game's
     // geometry.
     menuBar()->setNativeMenuBar(false);
-    menuBar()->installEventFilter(new CloseKeysOnMenuBar(this));
+    new MenuBarKeys(this);
     AddMenu(kStartMenuTitle, kStartMenu);
     AddMenu(kHelpMenuTitle, kHelpMenu);
 }
@@ -192,12 +220,12 @@ void GameWindow::OnTick(int nId)
     QMetaObject::invokeMethod(
         this,
         [this, nId] {
-            m_ptCursor.reset();
+            ForgetCursor();
             AskPointerAheadOfNextFrame();
             m_dlg.OnTimer(nId);
             // A reading holds for one frame: a move made between frames (a
             // menu command starting a level) steps from where the pointer is.
-            m_ptCursor.reset();
+            ForgetCursor();
         },
         Qt::QueuedConnection);
 }
@@ -248,13 +276,20 @@ bool GameWindow::IsScaled() const
     return devicePixelRatioF() != 1.0;
 }
 
-// Axis by axis, counted from the screen's top-left, which both share.
 QPoint GameWindow::Rescaled(QPoint pt, int (*pfnAxis)(int, qreal)) const
 {
-    const qreal dRatio = devicePixelRatioF();
-    const QPoint ptOrigin = screen() ? screen()->geometry().topLeft() : QPoint();
-    const QPoint ptFromOrigin = pt - ptOrigin;
-    return ptOrigin + QPoint(pfnAxis(ptFromOrigin.x(), dRatio), pfnAxis(ptFromOrigin.y(), dRatio));
+    return screen_pixels::Rescaled(pt, ScreenOrigin(), devicePixelRatioF(), pfnAxis);
+}
+
+QPoint GameWindow::ScreenOrigin() const
+{
+    return screen() ? screen()->geometry().topLeft() : QPoint();
+}
+
+void GameWindow::ForgetCursor()
+{
+    m_ptCursor.reset();
+    m_ptCursorDevice.reset();
 }
 
 // Read from the server once a frame: every hazard's contact test asks, and
@@ -268,14 +303,15 @@ bool GameWindow::GetCursorPos(Point& pt)
         const std::optional<QPoint> ptDevice =
             m_pointerAhead ? m_pointerAhead->Answer() : screen_pixels::Pointer();
         m_pointerAhead.reset();
+        m_ptCursorDevice = ptDevice;
         m_ptCursor = ptDevice ? Rescaled(*ptDevice, screen_pixels::ToGamePixel) : QCursor::pos();
     }
     pt = Point{m_ptCursor->x(), m_ptCursor->y()};
     return true;
 }
 
-// A step from where the game read the germ, so that whatever the player
-// moved since the reading is kept.
+// A step from where the pointer was read, so that whatever the player moved
+// since the reading is kept.
 void GameWindow::SetCursorPos(Point pt)
 {
     Point ptRead;
@@ -285,12 +321,14 @@ void GameWindow::SetCursorPos(Point pt)
         m_pWaylandGerm->Step(ptFrom, *m_ptCursor);
         return;
     }
-    const QPoint ptStep = Rescaled(*m_ptCursor, screen_pixels::ToDevicePixel) -
-                          Rescaled(ptFrom, screen_pixels::ToDevicePixel);
-    if (!screen_pixels::MovePointerBy(ptStep)) {
+    const QPoint ptStep = m_ptCursorDevice ? screen_pixels::StepOnto(*m_ptCursor, *m_ptCursorDevice,
+                                                                     ScreenOrigin(), devicePixelRatioF())
+                                           : QPoint();
+    if (!m_ptCursorDevice || !screen_pixels::MovePointerBy(ptStep)) {
         QCursor::setPos(*m_ptCursor);
         return;
     }
+    *m_ptCursorDevice += ptStep;  // where a second move this frame steps from
     // Sent with the frame, or right after whatever moved it outside one:
     // sending at once mid-frame wakes the server, which may take the
     // processor from the frame.

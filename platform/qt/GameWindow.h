@@ -71,6 +71,8 @@ private:
     // A point in device pixels to game pixels or back, with
     // screen_pixels::ToGamePixel or ToDevicePixel.
     QPoint Rescaled(QPoint pt, int (*pfnAxis)(int, qreal)) const;
+    QPoint ScreenOrigin() const;
+    void ForgetCursor();  // the frame's pointer reading, both kinds
 
     // Declared before the game so that they outlive it: the game may still
     // ask for them while it is destroyed.
@@ -85,6 +87,7 @@ private:
     // The pointer as read this frame (see GetCursorPos), and the question
     // sent ahead of the frame (see AskPointerAheadOfNextFrame).
     std::optional<QPoint> m_ptCursor;
+    std::optional<QPoint> m_ptCursorDevice;  // the same in the X server's pixels, moves step from it
     std::optional<screen_pixels::PointerQuery> m_pointerAhead;
     QTimer m_pointerTimer;
     // Scaled: the outer frame in device pixels, as the server last told it,

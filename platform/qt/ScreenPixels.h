@@ -26,6 +26,24 @@ inline int ToDevicePixel(int nGame, qreal dRatio)
     return int(std::ceil(nGame * dRatio - 1e-9));
 }
 
+// A point from one kind of pixel to the other with ToGamePixel or
+// ToDevicePixel, axis by axis, counted from the screen's top-left ptOrigin.
+inline QPoint Rescaled(QPoint pt, QPoint ptOrigin, qreal dRatio, int (*pfnAxis)(int, qreal))
+{
+    const QPoint ptFromOrigin = pt - ptOrigin;
+    return ptOrigin + QPoint(pfnAxis(ptFromOrigin.x(), dRatio), pfnAxis(ptFromOrigin.y(), dRatio));
+}
+
+// The device step that puts a pointer read at ptDeviceRead on the first
+// device pixel of game pixel ptTarget. Worked out from the device reading,
+// not between game pixels: a pointer may sit anywhere inside its game pixel,
+// and a step between first pixels then lands one game pixel off. Exact when
+// the player has not moved since the reading; whatever they moved is kept.
+inline QPoint StepOnto(QPoint ptTarget, QPoint ptDeviceRead, QPoint ptOrigin, qreal dRatio)
+{
+    return Rescaled(ptTarget, ptOrigin, dRatio, ToDevicePixel) - ptDeviceRead;
+}
+
 // A question about the pointer's place on the root window, sent when made
 // and answered by Answer(), which waits only if the server has not answered
 // yet. Asked a little ahead of a frame, the answer is there when the frame

@@ -143,7 +143,7 @@ class Case(unittest.TestCase):
                                          self.cmd("xwininfo", "-id", str(wid)))))
 
     def to_screen(self, cx, cy):
-        return self.client[0] + cx * self.scale, self.client[1] + (BAR + cy) * self.scale
+        return round(self.client[0] + cx * self.scale), round(self.client[1] + (BAR + cy) * self.scale)
 
     def grab(self, x, y, w, h):
         image = X.XGetImage(self.dpy, X.XDefaultRootWindow(self.dpy), x, y, w, h, 0xFFFFFFFF, 2)  # ZPixmap
@@ -153,10 +153,10 @@ class Case(unittest.TestCase):
         return shot
 
     def shot(self):
-        return self.grab(*self.to_screen(0, 0), W * self.scale, H * self.scale)
+        return self.grab(*self.to_screen(0, 0), round(W * self.scale), round(H * self.scale))
 
     def text(self):  # (left, right) of a black-on-white text at the centre, or False
-        band = [(x, shot.at(x * k, y * k)) for shot, k in [(self.shot(), self.scale)] for y in range(288, 311)
+        band = [(x, shot.at(int(x * k), int(y * k))) for shot, k in [(self.shot(), self.scale)] for y in range(288, 311)
                 for x in range(184, 305)]
         white = [x for x, rgb in band if rgb == WHITE]
         return len(white) >= 30 and sum(max(rgb) < 80 for _, rgb in band) >= 10 and (min(white), max(white))
@@ -176,8 +176,8 @@ class Case(unittest.TestCase):
 
     def choose(self, title, item):
         (x, y, _, _), (tx, items), k = self.client, MENUS[title], self.scale
-        ix, iy = x + (tx + 30) * k, y + (29 + 22 * items.index(item)) * k
-        self.move(x + tx * k, y + 9 * k, "click", "1")
+        ix, iy = round(x + (tx + 30) * k), round(y + (29 + 22 * items.index(item)) * k)
+        self.move(round(x + tx * k), round(y + 9 * k), "click", "1")
         wait_until(lambda: not reddish(self.grab(ix, iy, 1, 1).at(0, 0)), f"the {title} menu to open")
         # Still on the item for more than a frame before the click, as a player's hand: the game's
         # moves are steps from the pointer it read before the frame, which keep any motion after it.

@@ -49,6 +49,29 @@ TEST(ScreenPixels, AGamePixelMovedToReadsBackAsItselfAtAnyScale)
     }
 }
 
+// A pointer read anywhere inside its game pixel is moved onto its target's
+// first device pixel, where a later reading finds the target itself: a grabber's 5 px pull, a push's 20, a jump to the start
+// point, from every device pixel of a stretch of the screen, at every scale.
+TEST(ScreenPixels, AMoveFromTheDeviceReadingLandsOnItsTargetAtAnyScale)
+{
+    for (const qreal dRatio : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+        for (int n = 0; n < 200; ++n) {
+            const QPoint ptRead(n, 3 * n + 1);
+            for (const QPoint ptGameStep : {QPoint(5, -5), QPoint(-5, 5), QPoint(20, 0), QPoint(0, -20),
+                                            QPoint(0, 0), QPoint(123, 77)}) {
+                const QPoint ptTarget =
+                    screen_pixels::Rescaled(ptRead, {}, dRatio, screen_pixels::ToGamePixel) + ptGameStep;
+                const QPoint ptLanded = ptRead + screen_pixels::StepOnto(ptTarget, ptRead, {}, dRatio);
+                const auto game = [dRatio](QPoint pt) {
+                    return screen_pixels::Rescaled(pt, {}, dRatio, screen_pixels::ToGamePixel);
+                };
+                ASSERT_EQ(game(ptLanded), ptTarget) << dRatio << " from " << n;
+                ASSERT_EQ(game(ptLanded - QPoint(1, 1)), ptTarget - QPoint(1, 1)) << dRatio << " from " << n;
+            }
+        }
+    }
+}
+
 // With shared memory, every new frame image comes from it, and one is drawn
 // on again only once the screen has been asked for it back, never while the
 // window still shows it.
