@@ -22,6 +22,7 @@
 
 #include "app/GameConstants.h"
 #include "platform/qt/AboutBox.h"
+#include "platform/qt/FrameReading.h"
 #include "platform/qt/FrameView.h"
 #include "platform/qt/QtDrawingContext.h"
 #include "platform/qt/ScreenPixels.h"
@@ -192,12 +193,10 @@ void GameWindow::OnTick(int nId)
     QMetaObject::invokeMethod(
         this,
         [this, nId] {
-            m_ptCursor.reset();
-            AskPointerAheadOfNextFrame();
-            m_dlg.OnTimer(nId);
-            // A reading holds for one frame: a move made between frames (a
-            // menu command starting a level) steps from where the pointer is.
-            m_ptCursor.reset();
+            RunWithFreshReading(m_ptCursor, [this, nId] {
+                AskPointerAheadOfNextFrame();
+                m_dlg.OnTimer(nId);
+            });
         },
         Qt::QueuedConnection);
 }
@@ -262,8 +261,11 @@ QPoint GameWindow::Rescaled(QPoint pt, int (*pfnAxis)(int, qreal)) const
 // slow enough to delay the frame. A move by the game is where it put it.
 bool GameWindow::GetCursorPos(Point& pt)
 {
-    if (!m_ptCursor && m_pWaylandGerm)
-        m_ptCursor = m_pWaylandGerm->Read();
+    if (!m_ptCursor && m_pWaylandGerm) {
+        // Within the walls' own rectangle, whatever changed it since.
+        const Rect rc = GetWindowRect();
+        m_ptCursor = m_pWaylandGerm->Read(QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top));
+    }
     if (!m_ptCursor) {
         const std::optional<QPoint> ptDevice =
             m_pointerAhead ? m_pointerAhead->Answer() : screen_pixels::Pointer();
