@@ -9,9 +9,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QPoint>
-#include <QPointF>
 #include <QRect>
-#include <cstdint>
 #include <memory>
 
 #include "platform/qt/GermTracker.h"

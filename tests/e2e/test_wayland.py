@@ -93,9 +93,10 @@ class WaylandTest(WaylandCase):
         arrow = wait_until(lambda: (shot := self.grab(gx - 30, gy - 30, 60, 60)).find(BLACK) and [
             (gx - 30 + x, gy - 30 + y) for x, y in shot.find(BLACK) + shot.find(WHITE) if not inside((gx - 30 + x, gy - 30 + y))],
             "the pointer where the germ died", 10)
-        # The last pulls may go unseen on a busy machine: the pointer lies on the reel's line, a few pulls on at most.
+        # The arrow's top lies about (4, 4) from its hot spot; the last pulls may go unseen on a busy machine (9.06 px
+        # was one more): the pointer is near the reel's line, a few pulls on at most.
         tip, (sx, sy) = min(arrow, key=lambda p: (p[1], p[0])), steps[-1]
-        self.assertLess(min(math.dist(tip, (gx + k * sx, gy + k * sy)) for k in range(4)), 4, (tip, steps[-3:], places[-3:]))
+        self.assertLess(min(math.dist(tip, (gx + k * sx, gy + k * sy)) for k in range(4)), 7, (tip, steps[-3:], places[-3:]))
         self.mouse.move(bx + bw + OK_BUTTON[0] - tip[0], by + bh + OK_BUTTON[1] - tip[1])
         self.mouse.click()
         wait_until(lambda: not self.boxes(), "the box closed by its OK")
