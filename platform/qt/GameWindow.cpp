@@ -23,6 +23,7 @@
 
 #include "app/GameConstants.h"
 #include "platform/qt/AboutBox.h"
+#include "platform/qt/FrameReading.h"
 #include "platform/qt/FrameView.h"
 #include "platform/qt/QtDrawingContext.h"
 #include "platform/qt/ScreenPixels.h"
@@ -220,12 +221,12 @@ void GameWindow::OnTick(int nId)
     QMetaObject::invokeMethod(
         this,
         [this, nId] {
-            ForgetCursor();
-            AskPointerAheadOfNextFrame();
-            m_dlg.OnTimer(nId);
             // A reading holds for one frame: a move made between frames (a
             // menu command starting a level) steps from where the pointer is.
-            ForgetCursor();
+            RunWithFreshReading([this, nId] {
+                AskPointerAheadOfNextFrame();
+                m_dlg.OnTimer(nId);
+            }, m_ptCursor, m_ptCursorDevice);
         },
         Qt::QueuedConnection);
 }
@@ -286,19 +287,17 @@ QPoint GameWindow::ScreenOrigin() const
     return screen() ? screen()->geometry().topLeft() : QPoint();
 }
 
-void GameWindow::ForgetCursor()
-{
-    m_ptCursor.reset();
-    m_ptCursorDevice.reset();
-}
 
 // Read from the server once a frame: every hazard's contact test asks, and
 // each answer is a round trip to the X server, which a busy machine makes
 // slow enough to delay the frame. A move by the game is where it put it.
 bool GameWindow::GetCursorPos(Point& pt)
 {
-    if (!m_ptCursor && m_pWaylandGerm)
-        m_ptCursor = m_pWaylandGerm->Read();
+    if (!m_ptCursor && m_pWaylandGerm) {
+        // Within the walls' own rectangle, whatever changed it since.
+        const Rect rc = GetWindowRect();
+        m_ptCursor = m_pWaylandGerm->Read(QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top));
+    }
     if (!m_ptCursor) {
         const std::optional<QPoint> ptDevice =
             m_pointerAhead ? m_pointerAhead->Answer() : screen_pixels::Pointer();

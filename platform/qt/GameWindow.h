@@ -72,7 +72,6 @@ private:
     // screen_pixels::ToGamePixel or ToDevicePixel.
     QPoint Rescaled(QPoint pt, int (*pfnAxis)(int, qreal)) const;
     QPoint ScreenOrigin() const;
-    void ForgetCursor();  // the frame's pointer reading, both kinds
 
     // Declared before the game so that they outlive it: the game may still
     // ask for them while it is destroyed.
