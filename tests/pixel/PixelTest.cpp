@@ -11,6 +11,7 @@
 #include "app/CGermDlg.h"
 #include "app/GameConstants.h"
 #include "platform/ResourceIds.h"
+#include "platform/qt/FrameView.h"
 #include "platform/qt/ScreenPixels.h"
 #include "tests/pixel/SurfacePlatform.h"
 
@@ -246,3 +247,29 @@ INSTANTIATE_TEST_SUITE_P(
                     HoldCase{"HoldsFive", 5, 5, 3},
                     HoldCase{"HoldsTen", 10, int(FrameSurfaces::kMaxMade), 3}),
     [](const auto& info) { return std::string(info.param.pszName); });
+
+// Where the window cannot move, a move of the game shifts the picture
+// inside it by as many game pixels, the edge it uncovers in the ground.
+TEST(FrameView, AShiftedPictureMovesByGamePixelsOverTheGround)
+{
+    const QColor rgbGround(1, 2, 3);
+    for (const qreal dRatio : {1.0, 2.0}) {
+        for (const QPoint ptShift : {QPoint(5, 0), QPoint(-5, 0), QPoint(0, 3)}) {
+            QImage image(int(20 * dRatio), int(10 * dRatio), QImage::Format_RGB32);
+            image.setDevicePixelRatio(dRatio);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    image.setPixel(x, y, qRgb(x * 10, y * 10, 200));
+            const QImage shifted = FrameView::Shifted(image, ptShift, rgbGround);
+            ASSERT_EQ(shifted.size(), image.size());
+            const QPoint ptBy = ptShift * dRatio;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QPoint ptFrom = QPoint(x, y) - ptBy;
+                    const QRgb rgb = image.rect().contains(ptFrom) ? image.pixel(ptFrom) : rgbGround.rgb();
+                    ASSERT_EQ(shifted.pixel(x, y), rgb) << dRatio << " " << x << "," << y;
+                }
+            }
+        }
+    }
+}
