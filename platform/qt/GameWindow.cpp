@@ -130,6 +130,7 @@ GameWindow::GameWindow()
     m_pointerTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_pointerTimer, &QTimer::timeout, this, [this] { m_pointerAhead.emplace(); });
     setWindowIcon(m_icon);
+    m_bWindowFixed = QGuiApplication::platformName() == QLatin1String("wayland");
     m_pView = new FrameView(kClientWidth, kClientHeight, this);
     setCentralWidget(m_pView);
     BuildMenus();
@@ -354,6 +355,13 @@ Rect GameWindow::GetClientRect()
 
 Rect GameWindow::GetWindowRect()
 {
+    const Rect rc = OuterRect();
+    const QPoint pt = m_ptPictureShift;
+    return Rect{rc.left + pt.x(), rc.top + pt.y(), rc.right + pt.x(), rc.bottom + pt.y()};
+}
+
+Rect GameWindow::OuterRect()
+{
     // Asked again only when Qt has seen the window move.
     if (IsScaled() && (!m_rcOuterDevice || m_rcOuterSeen != frameGeometry())) {
         m_rcOuterDevice = screen_pixels::OuterFrame(windowHandle());
@@ -377,6 +385,12 @@ int GameWindow::GetMenuBarHeight()
 
 void GameWindow::MoveWindow(Point ptTopLeft)
 {
+    if (m_bWindowFixed) {
+        const Rect rc = GetWindowRect();
+        m_ptPictureShift += QPoint(ptTopLeft.x - rc.left, ptTopLeft.y - rc.top);
+        m_bMovedThisFrame = true;
+        return;
+    }
     if (!IsScaled()) {
         move(ptTopLeft.x, ptTopLeft.y);
         return;
@@ -405,8 +419,11 @@ std::unique_ptr<DrawingContext> GameWindow::CreateFrameSurface(Size size)
 
 void GameWindow::PresentFrame(DrawingContext& dc)
 {
+    // Moves stopped: the picture is back in its place.
+    if (!std::exchange(m_bMovedThisFrame, false))
+        m_ptPictureShift = QPoint();
     // Every surface the game draws on was made by CreateFrameSurface.
-    m_pView->Present(static_cast<QtDrawingContext&>(dc).Finish());
+    m_pView->Present(static_cast<QtDrawingContext&>(dc).Finish(), m_ptPictureShift);
 }
 
 void GameWindow::PlaySound(int nSoundId)

@@ -68,6 +68,7 @@ private:
     // A box or a menu is open; on Wayland the germ gives the pointer back.
     void HoldGerm(bool bHeld);
     bool IsScaled() const;
+    Rect OuterRect();  // the window's outer rectangle, where it really is
     // A point in device pixels to game pixels or back, with
     // screen_pixels::ToGamePixel or ToDevicePixel.
     QPoint Rescaled(QPoint pt, int (*pfnAxis)(int, qreal)) const;
@@ -94,6 +95,12 @@ private:
     std::optional<QRect> m_rcOuterDevice;
     QRect m_rcOuterSeen;
     FrameView* m_pView = nullptr;
+    // Where no program may move its window (Wayland) a move shifts the
+    // picture inside it instead, for as long as moves come frame after
+    // frame: the game reads the window where it asked it to be.
+    bool m_bWindowFixed = false;
+    QPoint m_ptPictureShift;
+    bool m_bMovedThisFrame = false;
     // On Wayland only: the germ the host keeps and draws itself.
     std::unique_ptr<WaylandGerm> m_pWaylandGerm;
     CGermDlg m_dlg;

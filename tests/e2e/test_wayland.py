@@ -53,6 +53,16 @@ class WaylandTest(WaylandCase):
         self.key(wait_until(self.boxes, "the death box within 2 s of one flick", 2, 0.02)[0])
         self.key(self.wid, "Escape")
 
+    def test_the_ending_act_shakes_the_picture_5_px_inside_the_window(self):  # no window moves on Wayland
+        self.launch(12)
+        x, y, _, _ = self.client
+        self.choose("Start", "Ending Act")
+        row = lambda: (shot := self.grab(x, y + BAR + H // 2, 8, 1)) and [shot.at(i, 0) for i in range(8)]  # noqa: E731
+        shaken = wait_until(lambda: (r := row())[5] == WALL != r[4] and r, "the picture 5 px right", 30, 0)
+        self.assertTrue(len(set(shaken[:5])) == 1 and not reddish(shaken[0]), shaken)  # the window's ground
+        wait_until(lambda: row()[0] == WALL, "the picture back in its place", 30, 0)
+        self.key(self.wid, "Escape")
+
     def test_a_click_with_the_germ_over_start_opens_the_menu_then_enter_closes_the_game(self):
         self.launch()
         self.begin("New Game")

@@ -2,6 +2,11 @@
 // device pixels, and the frame images it recycles.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <vector>
+
+#include "platform/qt/FrameView.h"
+
 #include "platform/qt/QtDrawingContext.h"
 #include "platform/qt/ScreenPixels.h"
 
@@ -72,32 +77,100 @@ TEST(ScreenPixels, AMoveFromTheDeviceReadingLandsOnItsTargetAtAnyScale)
     }
 }
 
-// With shared memory, every new frame image comes from it, and one is drawn
-// on again only once the screen has been asked for it back, never while the
-// window still shows it.
-TEST(FrameSurfaces, DrawInTheScreensMemoryAndWaitForItBeforeDrawingAgain)
+// Shared memory the screen holds each frame shown in until it lets go.
+struct HeldMemory final : SurfaceMemory {
+    std::set<const uchar*> held, mine;
+    int nMade = 0;
+    struct Block {
+        HeldMemory* pMemory;
+        std::vector<uchar> bits;
+    };
+    QImage Make(QSize size) override
+    {
+        ++nMade;
+        auto* pBlock = new Block{this, std::vector<uchar>(std::size_t(size.width() * size.height() * 4))};
+        mine.insert(pBlock->bits.data());
+        return QImage(pBlock->bits.data(), size.width(), size.height(), size.width() * 4, QImage::Format_RGB32,
+                      [](void* pInfo) {
+                          auto* pGone = static_cast<Block*>(pInfo);
+                          pGone->pMemory->mine.erase(pGone->bits.data());
+                          delete pGone;
+                      },
+                      pBlock);
+    }
+    bool IsFree(const QImage& image) override { return !held.contains(image.constBits()); }
+    bool IsOurs(const QImage& image) const override { return mine.contains(image.constBits()); }
+};
+
+struct HoldCase {
+    const char* pszName;
+    int nHeldFrames;  // frames the screen holds on to, then all are let go
+    int nMade, nLiveAtEnd;
+};
+
+void PrintTo(const HoldCase& c, std::ostream* pOut) { *pOut << c.pszName; }
+
+class FrameSurfacesHeld : public testing::TestWithParam<HoldCase> {};
+
+// Frames are drawn in the screen's memory, never on an image it still reads
+// and never waiting for it: while it holds them all a new one is drawn on,
+// up to a bound, then process memory; the spares go once it lets go.
+TEST_P(FrameSurfacesHeld, NeverDrawOnAHeldImageAndKeepTheirNumberBounded)
 {
-    struct Memory final : SurfaceMemory {
-        std::vector<const uchar*> made, reused;
-        QImage Make(QSize size) override
-        {
-            QImage image(size, QImage::Format_RGB32);
-            made.push_back(image.constBits());
-            return image;
+    HeldMemory memory;
+    {
+        FrameSurfaces surfaces;
+        surfaces.SetMemory(&memory);
+        QImage shown;
+        for (int nFrame = 0; nFrame < GetParam().nHeldFrames + 8; ++nFrame) {
+            if (nFrame == GetParam().nHeldFrames)
+                memory.held.clear();
+            const bool bHolds = nFrame < GetParam().nHeldFrames;
+            shown = surfaces.Create(Size{8, 8}, 1.0)->Finish();
+            ASSERT_FALSE(memory.held.contains(shown.constBits())) << "frame " << nFrame;
+            memory.held.insert(bHolds ? shown.constBits() : nullptr);
         }
-        void BeforeReuse(const QImage& image) override { reused.push_back(image.constBits()); }
-    } memory;
-    FrameSurfaces surfaces;
-    surfaces.SetMemory(&memory);
-    QImage shown = surfaces.Create(Size{8, 8}, 1.0)->Finish();
-    shown = surfaces.Create(Size{8, 8}, 1.0)->Finish();  // the first is still shown while drawn
-    EXPECT_EQ(surfaces.Create(Size{8, 8}, 1.0)->Image().constBits(), memory.made[0]);
-    ASSERT_EQ(memory.made.size(), 2U);
-    EXPECT_EQ(memory.reused, std::vector<const uchar*>{memory.made[0]});
-    // On a screen of another scale, two new images take turns as before.
-    for (int i = 0; i < 4; ++i)
-        shown = surfaces.Create(Size{8, 8}, 2.0)->Finish();
-    EXPECT_EQ(memory.made.size(), 4U);
+        EXPECT_EQ(memory.nMade, GetParam().nMade);
+        EXPECT_EQ(memory.mine.size(), std::size_t(GetParam().nLiveAtEnd));
+        // On a screen of another scale, two new images take turns as before.
+        for (int i = 0; i < 4; ++i)
+            shown = surfaces.Create(Size{8, 8}, 2.0)->Finish();
+        EXPECT_EQ(memory.nMade, GetParam().nMade + 2);
+    }
+    EXPECT_TRUE(memory.mine.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, FrameSurfacesHeld,
+    testing::Values(HoldCase{"LetsGoAtOnce", 0, 2, 2}, HoldCase{"HoldsThree", 3, 3, 3},
+                    HoldCase{"HoldsFive", 5, 5, 3},
+                    HoldCase{"HoldsTen", 10, int(FrameSurfaces::kMaxMade), 3}),
+    [](const auto& info) { return std::string(info.param.pszName); });
+
+// Where the window cannot move, a move of the game shifts the picture
+// inside it by as many game pixels, the edge it uncovers in the ground.
+TEST(FrameView, AShiftedPictureMovesByGamePixelsOverTheGround)
+{
+    const QColor rgbGround(1, 2, 3);
+    for (const qreal dRatio : {1.0, 2.0}) {
+        for (const QPoint ptShift : {QPoint(5, 0), QPoint(-5, 0), QPoint(0, 3)}) {
+            QImage image(int(20 * dRatio), int(10 * dRatio), QImage::Format_RGB32);
+            image.setDevicePixelRatio(dRatio);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    image.setPixel(x, y, qRgb(x * 10, y * 10, 200));
+            const QImage shifted = FrameView::Shifted(image, ptShift, rgbGround);
+            ASSERT_EQ(shifted.size(), image.size());
+            const QPoint ptBy = ptShift * dRatio;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QPoint ptFrom = QPoint(x, y) - ptBy;
+                    const QRgb rgb = image.rect().contains(ptFrom) ? image.pixel(ptFrom) : rgbGround.rgb();
+                    ASSERT_EQ(shifted.pixel(x, y), rgb) << dRatio << " " << x << "," << y;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace
