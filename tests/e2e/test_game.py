@@ -7,8 +7,6 @@ from pathlib import Path
 
 from harness import BAR, BINARY, FIELD, WALL, Case, H, RED, W, reddish, tail, wait_still, wait_until
 
-GAME = os.path.basename(BINARY)
-
 
 class PlayerTest(Case):
 
@@ -45,7 +43,7 @@ class PlayerTest(Case):
         wait_until(lambda: self.pointer()[0] >= left + 150, "a push of 150 px to the right")
         self.choose("Help", "Instructions")
         box, = wait_until(self.boxes, "the instructions box")
-        self.death([box], "--name", f"^{GAME}$")  # the game goes on behind it
+        self.death([box], "--name", self.box_name)  # the game goes on behind it
         self.assertEqual(self.boxes(), [box], "the instructions went, or another box stayed")
         self.key(box)
         wait_until(lambda: self.move(*self.to_screen(244, 100)) or not self.cursor()[3], "the arrow after death")
@@ -62,9 +60,9 @@ class PlayerTest(Case):
         for name in ("Escape", "Return"):
             self.wid = None  # the next game's window may get the same id
             self.launch()
-            (x, y, _, _) = self.client
-            item = x + 52, y + 29  # Start's first item
-            self.move(x + 22, y + 9, "click", "1")
+            (x, y, _, _), start = self.client, self.menus["Start"][0]
+            item = x + start + 30, y + 29  # Start's first item
+            self.move(x + start, y + 9, "click", "1")
             wait_until(lambda: not reddish(self.grab(*item, 1, 1).at(0, 0)), "the Start menu to open")
             self.cmd("xdotool", "key", "Escape")
             wait_until(lambda: reddish(self.grab(*item, 1, 1).at(0, 0)), "the Start menu to close")
