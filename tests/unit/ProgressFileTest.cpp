@@ -3,10 +3,12 @@
 #include <cstring>
 #include <filesystem>
 #include <iterator>
+#ifndef _WIN32
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#endif
 
 #include "app/SavedGamesPath.h"
 #include "tests/unit/GameFixture.h"
@@ -103,6 +105,7 @@ TEST(ProgressFilePathTest, OnWindowsIsTheStartingFoldersFileElseSavedGamesElseLo
     }
 }
 
+#ifndef _WIN32  // the XDG data folder, made owner-only
 // Only a save makes the data folder; a file in the starting folder, even one
 // put there later, wins over it.
 TEST_F(ProgressFileTest, WithoutAFileHereTheFirstSaveMakesTheDataFolderAndTheFileHereWins)
@@ -137,6 +140,7 @@ TEST_F(ProgressFileTest, ADataFolderThatCannotBeMadeFailsTheSaveWithOneBoxARun)
     EXPECT_EQ(m_platform.m_boxes, std::vector<std::string>{"Your progress could not be saved to \"" + m_dir.string() +
               "/file/data/vasculon/Saved Games.grm\": its folder could not be made: Not a directory."});
 }
+#endif
 
 // Things that can stand where the file should. A frame must never wait on
 // any of them, and only the short file can be saved into.
@@ -147,6 +151,7 @@ struct BadFile {
 };
 void PrintTo(const BadFile& f, std::ostream* os) { *os << f.pszName; }
 
+#ifndef _WIN32
 void MakeSocket()
 {
     sockaddr_un addr{AF_UNIX, {}};
@@ -155,19 +160,24 @@ void MakeSocket()
     ASSERT_EQ(::bind(nFd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
     ::close(nFd);  // the socket's file stays
 }
+#endif
 
 const BadFile kBadFiles[] = {
     {"Short", [] { std::ofstream(kProgressFileName) << '\x09'; }, false},
     {"Folder", [] { std::filesystem::create_directory(kProgressFileName); }, true},
+#ifndef _WIN32  // POSIX's kinds of file
     {"NamedPipe", [] { ASSERT_EQ(::mkfifo(kProgressFileName, 0600), 0); }, true}, {"Socket", MakeSocket, true},
     {"Device", [] { std::filesystem::create_symlink("/dev/null", kProgressFileName); }, true},
+#endif
 };
 
 class BadProgressFileTest : public ProgressFileTest, public ::testing::WithParamInterface<BadFile> {};
 
 TEST_P(BadProgressFileTest, IsReadAsMissingAndASaveIntoItFailsWithOneBoxARun)
 {
+#ifndef _WIN32
     ::alarm(20);  // a frame blocked on the file ends the test here
+#endif
     WriteProgress(5);
     m_platform.RunFrames(1);
     std::filesystem::remove(kProgressFileName);
@@ -178,7 +188,9 @@ TEST_P(BadProgressFileTest, IsReadAsMissingAndASaveIntoItFailsWithOneBoxARun)
     EXPECT_EQ(m_dlg.m_nProgress, 5);  // kept, as for a missing file
     FinishCountdown();
     m_dlg.SaveProgress();
+#ifndef _WIN32
     ::alarm(0);
+#endif
     EXPECT_EQ(m_dlg.m_nState, kStateLevel1);
     if (!GetParam().bSaveFails) {
         EXPECT_TRUE(m_platform.m_boxes.empty());
