@@ -168,10 +168,9 @@ void GdiDrawingContext::StretchBitmap(int nBitmapId, const Rect& rcDest)
     DeleteDC(hdcBitmap);
 }
 
-std::uint32_t GdiDrawingContext::GetPixel(int nX, int nY) const
+std::span<const std::uint32_t> GdiDrawingContext::GetBits() const
 {
     // GDI may batch calls: they land before the memory is read.
     GdiFlush();
-    return m_pBits[static_cast<std::size_t>(nY) * static_cast<std::size_t>(m_sizeDevice.cx)
-                   + static_cast<std::size_t>(nX)] & 0xFFFFFFu;
+    return {m_pBits, static_cast<std::size_t>(m_sizeDevice.cx) * static_cast<std::size_t>(m_sizeDevice.cy)};
 }

@@ -51,8 +51,8 @@ public:
     // The memory context to copy the frame from, in device pixels.
     HDC GetHdc() const { return m_hdc; }
     Size GetDeviceSize() const { return m_sizeDevice; }
-    // The pixel at a device position as drawn so far, as 0x00RRGGBB.
-    std::uint32_t GetPixel(int nX, int nY) const;
+    // The device pixels as drawn so far, 0x00RRGGBB, top row first.
+    std::span<const std::uint32_t> GetBits() const;
 
 private:
     void SelectFont();
