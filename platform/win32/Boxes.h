@@ -2,7 +2,7 @@
 // The game's modal boxes, owned by the game window so that they open over
 // it. Their nested message loops keep dispatching the game's timers, so the
 // game goes on behind them.
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 #include <string_view>
 

@@ -1,11 +1,12 @@
 // What the game asks of the machine, as the Windows desktop answers it.
+#include "platform/win32/GameWindow.h"
+
 #include <shellapi.h>
 
 #include <cstdlib>
 
 #include "platform/MenuResource.h"
 #include "platform/win32/Boxes.h"
-#include "platform/win32/GameWindow.h"
 #include "platform/win32/GdiDrawingContext.h"
 #include "platform/win32/SavedGamesFolder.h"
 #include "platform/win32/WideText.h"
@@ -71,7 +72,7 @@ void GameWindow::EnableMenuItem(int nCommandId, bool bEnabled)
 
 std::unique_ptr<DrawingContext> GameWindow::CreateFrameSurface(Size size)
 {
-    return std::make_unique<GdiDrawingContext>(m_hInstance, size, m_scale.Dpi());
+    return std::make_unique<GdiDrawingContext>(size, m_bitmaps, int(m_scale.Dpi()));
 }
 
 // One block copy of the finished frame, at the window's scale.
@@ -79,10 +80,16 @@ void GameWindow::PresentFrame(DrawingContext& dc)
 {
     // Every surface the game draws on was made by CreateFrameSurface.
     const auto& surface = static_cast<GdiDrawingContext&>(dc);
-    const SIZE size = surface.DeviceSize();
+    const Size size = surface.GetDeviceSize();
+    HDC hdcSurface = surface.GetHdc();
+    // Scaled, the surface maps game pixels to device pixels, and BitBlt
+    // would scale its source once more: the copy is of device pixels.
+    const int nSaved = ::SaveDC(hdcSurface);
+    ::SetMapMode(hdcSurface, MM_TEXT);
     HDC hdcWindow = ::GetDC(m_hwnd);
-    ::BitBlt(hdcWindow, 0, 0, size.cx, size.cy, surface.GetDC(), 0, 0, SRCCOPY);
+    ::BitBlt(hdcWindow, 0, 0, size.cx, size.cy, hdcSurface, 0, 0, SRCCOPY);
     ::ReleaseDC(m_hwnd, hdcWindow);
+    ::RestoreDC(hdcSurface, nSaved);
 }
 
 void GameWindow::PlaySound(int nSoundId)

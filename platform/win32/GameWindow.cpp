@@ -65,7 +65,7 @@ void RegisterWindowClass(HINSTANCE hInstance, WNDPROC pfnProc)
 GameWindow::GameWindow(HINSTANCE hInstance)
     : m_hInstance(hInstance),
       m_hGermCursor(::LoadCursorW(hInstance, MAKEINTRESOURCEW(ids::kGermCursor))),
-      m_sound(hInstance), m_timers(game::kFrameTimer), m_dlg(*this)
+      m_sound(hInstance), m_bitmaps(hInstance), m_timers(game::kFrameTimer), m_dlg(*this)
 {
     if (m_hGermCursor == nullptr)
         m_hGermCursor = ::LoadCursorW(nullptr, IDC_CROSS);  // still marks the germ's point

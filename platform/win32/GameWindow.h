@@ -4,7 +4,7 @@
 // game (CGermDlg), forwards timer ticks and menu commands to it, and serves
 // it as its Platform. Messages are handled in GameWindow.cpp, the game's
 // requests in GamePlatform.cpp.
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 #include <memory>
 #include <optional>
@@ -12,6 +12,7 @@
 
 #include "app/CGermDlg.h"
 #include "platform/Platform.h"
+#include "platform/win32/ResourceBitmaps.h"
 #include "platform/win32/ScreenScale.h"
 #include "platform/win32/WaveSound.h"
 #include "platform/win32/WindowTimers.h"
@@ -68,6 +69,7 @@ private:
     ScreenScale m_scale;
     GermPointer m_pointer{m_scale};
     WaveSound m_sound;
+    ResourceBitmaps m_bitmaps;
     WindowTimers m_timers;
     // Last: the game may still ask the rest while it is destroyed.
     CGermDlg m_dlg;

@@ -1,6 +1,6 @@
 #include "platform/win32/SavedGamesFolder.h"
 
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 #include <knownfolders.h>
 #include <shlobj.h>

@@ -4,7 +4,7 @@
 // keeps its own, and both the pointer and the window go through the same
 // conversion (platform/DevicePixels.h), counted from the top-left of the
 // monitor that holds the window.
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The program's own WAVE resources, played asynchronously by the system.
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 class WaveSound {
 public:

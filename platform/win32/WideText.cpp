@@ -1,6 +1,6 @@
 #include "platform/win32/WideText.h"
 
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 std::wstring Widen(std::string_view str)
 {

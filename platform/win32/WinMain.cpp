@@ -1,6 +1,6 @@
 // The program's entry on Windows. The program ends when the game window
 // closes.
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 #include "platform/win32/GameWindow.h"
 #include "platform/win32/WindowTimers.h"

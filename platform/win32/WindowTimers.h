@@ -1,6 +1,6 @@
 #pragma once
 // The game's window timers, ticking as WM_TIMER messages.
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 // The system's timer resolution raised to 1 ms for as long as it lives:
 // at the default 15.6 ms a 65 ms timer ticks every 78 ms.
