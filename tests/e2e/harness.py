@@ -76,6 +76,7 @@ class Case(unittest.TestCase):
     runner, menus, pitch, box_name = (), MENUS, 22, f"^{os.path.basename(BINARY)}$"  # pitch: the menus' rows
     mute_lines = 1  # what the game says on a machine with no sound: one line
     menu_escapes = 1  # Escapes that take the keyboard back from an open menu
+    banners = 42, 62  # the widths of a level's white banner and the Final Level's, in its font
 
     def setUp(self):
         if self.sound and not shutil.which("pulseaudio"):  # never installed over the desktop's own server
@@ -336,6 +337,7 @@ class WineCase(Case):
     runner, menus, pitch, box_name = ("wine",), WINE_MENUS, 17, "^Vasculon$"
     mute_lines = 0  # a Windows program has no terminal to say it in
     menu_escapes = 2  # Windows' menu bar keeps the keyboard when its menu closes, until a second Escape
+    banners = 52, 79  # in the system font
 
     def setUp(self):
         if not os.path.exists(PREFIX + "/system.reg"):  # made without a display, so no window shows it

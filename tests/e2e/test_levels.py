@@ -97,7 +97,7 @@ class LevelsTest(Case):
         self.launch(progress)
         for attempt in range(10):  # a death before all is seen starts the level again (Level 5: often)
             left, right = self.begin(item)
-            self.assertLessEqual(abs(right - left - (62 if item == "Final Level" else 42)), 2, "its banner")
+            self.assertLessEqual(abs(right - left - self.banners[item == "Final Level"]), 2, "its banner")
             self.move(*self.to_screen(*hold)) if hold else None
             self.seen, found, end = {"dead": False}, [False] * len(looks), time.monotonic() + seconds
             while not self.seen["dead"] and time.monotonic() < end:
