@@ -28,12 +28,12 @@ class WindowsTest(Case):
         self.key(self.wid, "Escape")
 
     def test_the_installer_puts_in_a_game_that_starts_and_takes_it_out_leaving_the_progress(self):
-        installer = os.environ["VASCULON_INSTALLER"]
-        self.wine("wine", installer, "/S")
+        installer, = Path(os.environ["VASCULON_INSTALLERS"]).glob("*.exe")  # the folder cpack made it in
+        self.wine("wine", str(installer), "/S")
         self.wine("wineserver", "-w")
         listed = self.cmd("wine", "reg", "query", ENTRY)
         for name in ("DisplayName", "DisplayVersion", "Publisher", "DisplayIcon", "UninstallString"):
-            self.assertIn(name, listed)
+            self.assertIn(name, listed, f"installed: {PROGRAM.exists() and sorted(os.listdir(PROGRAM))}")
         self.assertTrue(SHORTCUT.exists(), "no Start-menu shortcut")
         self.launch(binary=str(PROGRAM / "vasculon.exe"))
         self.key(self.wid, "Escape")
