@@ -363,9 +363,10 @@ class WineCase(Case):
         super().settle()
         self.frame = self.window(self.wid)[0]
 
-    def death(self, known=(), *name):  # and the box says why
+    def death(self, known=(), *name):  # and the box, under the game's caption, says why (xdotool ignores case)
         box = self.flick(known, *name)
-        self.assertIn("You have been disinfected!", self.window(box)[3])
+        _, _, caption, texts = self.window(box)
+        self.assertEqual((caption, "You have been disinfected!" in texts), ("Vasculon", True), texts)
         self.key(box)
 
 
