@@ -9,10 +9,10 @@ vasculon_play_packages=(
 )
 # The Windows build: MinGW-w64's -posix compilers (the -win32 ones lack
 # std::thread), windres, NSIS for the installer, ImageMagick for the icon,
-# and Wine, which runs the Windows tests.
+# Python for the germ cursor, and Wine, which runs the Windows tests.
 vasculon_windows_packages=(
     cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
-    wine wine64 nsis zip imagemagick
+    wine wine64 nsis zip imagemagick python3
 )
 vasculon_test_packages=(
     "${vasculon_play_packages[@]}"

@@ -2,8 +2,8 @@
 // The player's "Saved Games" folder, as the shell knows it.
 #include <string>
 
-// UTF-8, without a trailing separator; empty when the shell has none for
-// this user (it is then kept in the local application data folder).
+// UTF-8; empty when the shell has none for this user (progress then goes
+// to the local application data folder).
 std::string SavedGamesFolder();
 // An environment variable in UTF-8, whatever the system's code page; empty
 // when unset.

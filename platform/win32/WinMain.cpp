@@ -2,6 +2,7 @@
 // closes.
 #include "platform/win32/WinApi.h"
 
+#include "platform/win32/Boxes.h"
 #include "platform/win32/GameWindow.h"
 #include "platform/win32/WindowTimers.h"
 
@@ -10,7 +11,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR, int nShowCommand)
     const TimerResolution resolution;
     GameWindow window(hInstance);
     if (!window.Open(nShowCommand)) {
-        ::MessageBoxW(nullptr, L"The game window could not be made.", L"Vasculon", MB_OK | MB_ICONERROR);
+        ShowMessageBox(nullptr, "The game window could not be made.");
         return 1;
     }
     MSG msg;
