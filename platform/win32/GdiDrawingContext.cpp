@@ -30,8 +30,13 @@ GdiDrawingContext::GdiDrawingContext(Size size, BitmapSource& bitmaps, int nDpi)
     void* pBits = nullptr;
     // A new DIB section is zeroed: black.
     m_hbmSurface = CreateDIBSection(m_hdc, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    m_pBits = static_cast<std::uint32_t*>(pBits);
-    m_hbmInitial = SelectObject(m_hdc, m_hbmSurface);
+    if (!m_hbmSurface) {
+        // Out of memory: the frame is drawn on nothing and shows nothing.
+        m_sizeDevice = Size{};
+    } else {
+        m_pBits = static_cast<std::uint32_t*>(pBits);
+        m_hbmInitial = SelectObject(m_hdc, m_hbmSurface);
+    }
     if (nDpi != kDefaultDpi) {
         SelectFont();
         SetMapMode(m_hdc, MM_ANISOTROPIC);
@@ -58,12 +63,14 @@ GdiDrawingContext::~GdiDrawingContext()
     SelectObject(m_hdc, GetStockObject(BLACK_PEN));
     SelectObject(m_hdc, GetStockObject(WHITE_BRUSH));
     SelectObject(m_hdc, GetStockObject(SYSTEM_FONT));
-    SelectObject(m_hdc, m_hbmInitial);
+    if (m_hbmSurface) {
+        SelectObject(m_hdc, m_hbmInitial);
+        DeleteObject(m_hbmSurface);
+    }
     DeleteObject(m_hpen);
     DeleteObject(m_hbrush);
     if (m_hfont)
         DeleteObject(m_hfont);
-    DeleteObject(m_hbmSurface);
     DeleteDC(m_hdc);
 }
 

@@ -51,6 +51,11 @@ TEST(GdiScale, ShapesAndTextKeepTheirGamePixelsAtEveryScale)
         const Rect rcCell = BoundsOf(dc, Rgb{255, 255, 255});
         EXPECT_NEAR(rcCell.Width(), at(size.cx), 2) << nDpi;
     }
+    // The first pen, before the game picks one, widens too.
+    GdiDrawingContext dc(Size{20, 20}, bitmaps, 192);
+    dc.FillRect({0, 0, 20, 20}, Rgb{255, 255, 255});
+    dc.Line({2, 10}, {18, 10});
+    EXPECT_EQ(BoundsOf(dc, Rgb{0, 0, 0}).Height(), 2);
 }
 
 }  // namespace
