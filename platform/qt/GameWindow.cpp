@@ -17,6 +17,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
@@ -28,6 +29,7 @@
 #include "platform/qt/QtDrawingContext.h"
 #include "platform/qt/ScreenPixels.h"
 #include "platform/qt/WaylandGerm.h"
+#include "platform/qt/WaylandGlobals.h"
 
 namespace {
 
@@ -458,6 +460,8 @@ void GameWindow::HoldGerm(bool bHeld)
 void GameWindow::RunModal(QDialog& box)
 {
     HoldGerm(true);
+    box.winId();  // its window, to mark before it is shown
+    MarkModal(box.windowHandle());
     box.exec();
     HoldGerm(false);
     // Without a window manager nobody hands the keyboard back to the game

@@ -1,5 +1,6 @@
 #include "platform/qt/WaylandGlobals.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QWindow>
 #include <qpa/qplatformwindow.h>
@@ -9,6 +10,7 @@
 #include <unistd.h>
 #include <wayland-client.h>
 
+#include "gtk-shell-client-protocol.h"
 #include "pointer-constraints-unstable-v1-client-protocol.h"
 #include "relative-pointer-unstable-v1-client-protocol.h"
 
@@ -46,6 +48,7 @@ void Global(void* pData, wl_registry* pRegistry, uint32_t nName, const char* psz
     }
     Bind(globals.pConstraints, zwp_pointer_constraints_v1_interface);
     Bind(globals.pRelativeManager, zwp_relative_pointer_manager_v1_interface);
+    Bind(globals.pGtkShell, gtk_shell1_interface);
 }
 
 void GlobalRemoved(void*, wl_registry*, uint32_t) {}
@@ -85,6 +88,40 @@ wl_surface* SurfaceOf(const QWindow* pWindow)
         return nullptr;
     return static_cast<wl_surface*>(QGuiApplication::platformNativeInterface()->nativeResourceForWindow(
         "surface", const_cast<QWindow*>(pWindow)));
+}
+
+namespace {
+
+// Marks its window on the first exposure: Qt makes the toplevel only after
+// the window is shown, and the compositor places the window when its first
+// picture, which follows the exposure, arrives.
+class ModalMarker : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
+    {
+        auto* pWindow = static_cast<QWindow*>(pWatched);
+        if (pEvent->type() != QEvent::Expose || !pWindow->isExposed())
+            return false;
+        const WaylandGlobals* pGlobals = Wayland();
+        if (wl_surface* pSurface = SurfaceOf(pWindow); pGlobals && pGlobals->pGtkShell && pSurface) {
+            // A client proxy only: the compositor lets it go with the surface.
+            gtk_surface1* pGtkSurface = gtk_shell1_get_gtk_surface(pGlobals->pGtkShell, pSurface);
+            gtk_surface1_set_modal(pGtkSurface);
+            QObject::connect(pWindow, &QObject::destroyed, [pGtkSurface] { gtk_surface1_destroy(pGtkSurface); });
+        }
+        deleteLater();
+        pWindow->removeEventFilter(this);
+        return false;
+    }
+};
+
+}  // namespace
+
+void MarkModal(QWindow* pBox)
+{
+    if (Wayland() && Wayland()->pGtkShell && pBox)
+        pBox->installEventFilter(new ModalMarker(pBox));
 }
 
 qreal SurfaceScale(const QWindow* pWindow)
