@@ -9,22 +9,14 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/DevicePixels.h"
+
 namespace screen_pixels {
 
-// One axis, counted from the screen's top-left (the same in both). Scaled, a
-// device pixel belongs to the game pixel it lies in (rounded down, never to
-// the nearest), for the pointer and the window's edges alike: the outermost
-// device pixel of an edge is on that edge in game pixels too.
-inline int ToGamePixel(int nDevice, qreal dRatio)
-{
-    return int(std::floor(nDevice / dRatio + 1e-9));
-}
-
-// The first device pixel of a game pixel: ToGamePixel maps it back.
-inline int ToDevicePixel(int nGame, qreal dRatio)
-{
-    return int(std::ceil(nGame * dRatio - 1e-9));
-}
+// One axis, counted from the screen's top-left (the same in both): the one
+// rule every host converts by.
+using device_pixels::ToDevicePixel;
+using device_pixels::ToGamePixel;
 
 // A point from one kind of pixel to the other with ToGamePixel or
 // ToDevicePixel, axis by axis, counted from the screen's top-left ptOrigin.
