@@ -29,8 +29,8 @@
 #include "platform/qt/MenuBarKeys.h"
 #include "platform/qt/QtDrawingContext.h"
 #include "platform/qt/ScreenPixels.h"
-#include "platform/qt/WaylandGerm.h"
-#include "platform/qt/WaylandGlobals.h"
+#include "platform/qt/wayland/WaylandGerm.h"
+#include "platform/qt/wayland/WaylandGlobals.h"
 
 namespace {
 
@@ -253,7 +253,7 @@ bool GameWindow::GetCursorPos(Point& pt)
     }
     if (!m_ptCursor) {
         const std::optional<QPoint> ptDevice =
-            m_pointerAhead ? m_pointerAhead->Answer() : screen_pixels::Pointer();
+            m_pointerAhead ? m_pointerAhead->Answer() : x_server::Pointer();
         m_pointerAhead.reset();
         m_ptCursorDevice = ptDevice;
         m_ptCursor = ptDevice ? Rescaled(*ptDevice, screen_pixels::ToGamePixel) : QCursor::pos();
@@ -276,7 +276,7 @@ void GameWindow::SetCursorPos(Point pt)
     const QPoint ptStep = m_ptCursorDevice ? screen_pixels::StepOnto(*m_ptCursor, *m_ptCursorDevice,
                                                                      ScreenOrigin(), devicePixelRatioF())
                                            : QPoint();
-    if (!m_ptCursorDevice || !screen_pixels::MovePointerBy(ptStep)) {
+    if (!m_ptCursorDevice || !x_server::MovePointerBy(ptStep)) {
         QCursor::setPos(*m_ptCursor);
         return;
     }
@@ -284,7 +284,7 @@ void GameWindow::SetCursorPos(Point pt)
     // Sent with the frame, or right after whatever moved it outside one:
     // sending at once mid-frame wakes the server, which may take the
     // processor from the frame.
-    QMetaObject::invokeMethod(this, &screen_pixels::Flush, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &x_server::Flush, Qt::QueuedConnection);
 }
 
 void GameWindow::SetGermCursor(bool bGerm)
@@ -316,7 +316,7 @@ Rect GameWindow::OuterRect()
 {
     // Asked again only when Qt has seen the window move.
     if (IsScaled() && (!m_rcOuterDevice || m_rcOuterSeen != frameGeometry())) {
-        m_rcOuterDevice = screen_pixels::OuterFrame(windowHandle());
+        m_rcOuterDevice = x_server::OuterFrame(windowHandle());
         m_rcOuterSeen = frameGeometry();
     }
     if (IsScaled() && m_rcOuterDevice) {

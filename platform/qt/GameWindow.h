@@ -16,6 +16,7 @@
 #include "platform/Platform.h"
 #include "platform/qt/QtDrawingContext.h"
 #include "platform/qt/ScreenPixels.h"
+#include "platform/qt/x11/XServer.h"
 #include "platform/qt/SoundPlayer.h"
 
 class FrameView;
@@ -88,7 +89,7 @@ private:
     // sent ahead of the frame (see AskPointerAheadOfNextFrame).
     std::optional<QPoint> m_ptCursor;
     std::optional<QPoint> m_ptCursorDevice;  // the same in the X server's pixels, moves step from it
-    std::optional<screen_pixels::PointerQuery> m_pointerAhead;
+    std::optional<x_server::PointerQuery> m_pointerAhead;
     QTimer m_pointerTimer;
     // Scaled: the outer frame in device pixels, as the server last told it,
     // and Qt's own rectangle of the window then.

@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "platform/qt/GermTracker.h"
-#include "platform/qt/WaylandGlobals.h"
+#include "platform/qt/wayland/WaylandGlobals.h"
 
 class GermSurface;
 class QWidget;

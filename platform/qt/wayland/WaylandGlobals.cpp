@@ -1,4 +1,4 @@
-#include "platform/qt/WaylandGlobals.h"
+#include "platform/qt/wayland/WaylandGlobals.h"
 
 #include <QEvent>
 #include <QGuiApplication>

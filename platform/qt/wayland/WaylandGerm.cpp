@@ -1,4 +1,4 @@
-#include "platform/qt/WaylandGerm.h"
+#include "platform/qt/wayland/WaylandGerm.h"
 
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <wayland-client.h>
 
-#include "platform/qt/GermSurface.h"
+#include "platform/qt/wayland/GermSurface.h"
 #include "pointer-constraints-unstable-v1-client-protocol.h"
 #include "relative-pointer-unstable-v1-client-protocol.h"
 
