@@ -5,6 +5,8 @@
 // read in device pixels (x_server) and converted here, both are rounded one
 // way.
 #include <QPoint>
+#include <QScreen>
+#include <QWidget>
 
 #include "platform/DevicePixels.h"
 
@@ -31,6 +33,19 @@ inline QPoint Rescaled(QPoint pt, QPoint ptOrigin, qreal dRatio, int (*pfnAxis)(
 inline QPoint StepOnto(QPoint ptTarget, QPoint ptDeviceRead, QPoint ptOrigin, qreal dRatio)
 {
     return Rescaled(ptTarget, ptOrigin, dRatio, ToDevicePixel) - ptDeviceRead;
+}
+
+// The top-left of the screen widget is on, which both kinds of pixel share.
+inline QPoint ScreenOrigin(const QWidget& widget)
+{
+    return widget.screen() ? widget.screen()->geometry().topLeft() : QPoint();
+}
+
+// A point on widget's screen from one kind of pixel to the other, with
+// ToGamePixel or ToDevicePixel.
+inline QPoint Rescaled(const QWidget& widget, QPoint pt, int (*pfnAxis)(int, qreal))
+{
+    return Rescaled(pt, ScreenOrigin(widget), widget.devicePixelRatioF(), pfnAxis);
 }
 
 }  // namespace screen_pixels

@@ -133,9 +133,9 @@ wl_surface* WaylandGerm::Surface() const
     return SurfaceOf(m_window.windowHandle());
 }
 
-QPoint WaylandGerm::Read(QRect rcOuter)
+QPoint WaylandGerm::Read(const std::function<QRect()>& walls)
 {
-    TrackWindow(rcOuter);
+    TrackWindow(walls());
     return m_tracker.Read();
 }
 
