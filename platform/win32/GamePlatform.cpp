@@ -72,16 +72,16 @@ void GameWindow::EnableMenuItem(int nCommandId, bool bEnabled)
 
 std::unique_ptr<DrawingContext> GameWindow::CreateFrameSurface(Size size)
 {
-    return std::make_unique<GdiDrawingContext>(size, m_bitmaps, int(m_scale.Dpi()));
+    return std::make_unique<GdiDrawingContext>(size, m_bitmaps, int(m_scale.Dpi()), m_surfaces);
 }
 
 // One block copy of the finished frame, at the window's scale.
 void GameWindow::PresentFrame(DrawingContext& dc)
 {
     // Every surface the game draws on was made by CreateFrameSurface.
-    const auto& surface = static_cast<GdiDrawingContext&>(dc);
+    auto& surface = static_cast<GdiDrawingContext&>(dc);
     const Size size = surface.GetDeviceSize();
-    HDC hdcSurface = surface.GetHdc();
+    HDC hdcSurface = surface.GetFinishedHdc();
     // Scaled, the surface maps game pixels to device pixels, and BitBlt
     // would scale its source once more: the copy is of device pixels.
     const int nSaved = ::SaveDC(hdcSurface);
