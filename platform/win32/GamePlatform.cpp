@@ -134,7 +134,11 @@ std::string GameWindow::GetEnvironment(const std::string& strName)
     return EnvironmentVariable(strName);
 }
 
+// Asked for on every idle frame, and the shell's answer takes a dozen calls
+// to the registry: it is asked until it gives one.
 std::optional<std::string> GameWindow::GetSavedGamesFolder()
 {
-    return SavedGamesFolder();
+    if (m_strSavedGames.empty())
+        m_strSavedGames = SavedGamesFolder();
+    return m_strSavedGames;
 }

@@ -73,6 +73,7 @@ private:
     ResourceBitmaps m_bitmaps;
     WindowTimers m_timers;
     GdiSurfaces m_surfaces;  // kept for the window's frames
+    std::string m_strSavedGames;  // the shell's answer, once it gave one
     // Last: the game may still ask the rest while it is destroyed.
     CGermDlg m_dlg;
 };
