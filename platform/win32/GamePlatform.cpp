@@ -81,15 +81,11 @@ void GameWindow::PresentFrame(DrawingContext& dc)
     // Every surface the game draws on was made by CreateFrameSurface.
     auto& surface = static_cast<GdiDrawingContext&>(dc);
     const Size size = surface.GetDeviceSize();
+    // In device pixels: scaled, BitBlt would scale its source once more.
     HDC hdcSurface = surface.GetFinishedHdc();
-    // Scaled, the surface maps game pixels to device pixels, and BitBlt
-    // would scale its source once more: the copy is of device pixels.
-    const int nSaved = ::SaveDC(hdcSurface);
-    ::SetMapMode(hdcSurface, MM_TEXT);
     HDC hdcWindow = ::GetDC(m_hwnd);
     ::BitBlt(hdcWindow, 0, 0, size.cx, size.cy, hdcSurface, 0, 0, SRCCOPY);
     ::ReleaseDC(m_hwnd, hdcWindow);
-    ::RestoreDC(hdcSurface, nSaved);
 }
 
 void GameWindow::PlaySound(int nSoundId)

@@ -146,6 +146,7 @@ bool GdiDrawingContext::CoversSurface(const RECT& rc) const
 HDC GdiDrawingContext::GetFinishedHdc()
 {
     m_pSurface->Unveil();
+    m_pSurface->UseDevicePixels();
     return m_hdc;
 }
 

@@ -45,7 +45,8 @@ public:
 
     void StretchBitmap(int nBitmapId, const Rect& rcDest) override;
 
-    // The memory context to copy the finished frame from, in device pixels.
+    // The memory context to copy the finished frame from, in device pixels;
+    // nothing is drawn after.
     HDC GetFinishedHdc();
     Size GetDeviceSize() const { return m_pSurface->GetDeviceSize(); }
     // The device pixels as drawn so far, 0x00RRGGBB, top row first.

@@ -36,9 +36,7 @@ GdiSurface::GdiSurface(Size sizeGame, int nDpi)
     }
     if (nDpi != kDefaultDpi) {
         SelectScaledFont();
-        SetMapMode(m_hdc, MM_ANISOTROPIC);
-        SetWindowExtEx(m_hdc, kDefaultDpi, kDefaultDpi, nullptr);
-        SetViewportExtEx(m_hdc, nDpi, nDpi, nullptr);
+        UseGamePixels();
         SetStretchBltMode(m_hdc, HALFTONE);
         SetBrushOrgEx(m_hdc, 0, 0, nullptr);
     } else {
@@ -85,6 +83,23 @@ std::span<std::uint32_t> GdiSurface::GetBits() const
     return {m_pBits, static_cast<std::size_t>(m_sizeDevice.cx) * static_cast<std::size_t>(m_sizeDevice.cy)};
 }
 
+// Changing the mapping has GDI choose the font and pen again: only a scaled
+// surface changes it, once to be drawn on and once to be shown.
+void GdiSurface::UseGamePixels()
+{
+    if (m_nDpi == kDefaultDpi)
+        return;
+    SetMapMode(m_hdc, MM_ANISOTROPIC);
+    SetWindowExtEx(m_hdc, kDefaultDpi, kDefaultDpi, nullptr);
+    SetViewportExtEx(m_hdc, m_nDpi, m_nDpi, nullptr);
+}
+
+void GdiSurface::UseDevicePixels()
+{
+    if (m_nDpi != kDefaultDpi)
+        SetMapMode(m_hdc, MM_TEXT);
+}
+
 void GdiSurface::Unveil()
 {
     if (!m_bStale)
@@ -105,6 +120,7 @@ std::unique_ptr<GdiSurface> GdiSurfaces::Lend(Size sizeGame, int nDpi)
         return std::make_unique<GdiSurface>(sizeGame, nDpi);
     std::unique_ptr<GdiSurface> pSurface = std::move(m_free.back());
     m_free.pop_back();
+    pSurface->UseGamePixels();  // it was last shown in device pixels
     return pSurface;
 }
 

@@ -31,6 +31,11 @@ public:
     // it was asked to.
     std::span<std::uint32_t> GetBits() const;
 
+    // Coordinates in the game's pixels, scaled (as made), or in the device's
+    // (to be copied from).
+    void UseGamePixels();
+    void UseDevicePixels();
+
     // A surface drawn on before still shows that frame: it is blacked out
     // before it is drawn on or read again, unless it is first covered whole.
     void MarkStale() { m_bStale = true; }
