@@ -72,24 +72,20 @@ void GameWindow::EnableMenuItem(int nCommandId, bool bEnabled)
 
 std::unique_ptr<DrawingContext> GameWindow::CreateFrameSurface(Size size)
 {
-    return std::make_unique<GdiDrawingContext>(size, m_bitmaps, int(m_scale.Dpi()));
+    return std::make_unique<GdiDrawingContext>(size, m_bitmaps, int(m_scale.Dpi()), m_surfaces);
 }
 
 // One block copy of the finished frame, at the window's scale.
 void GameWindow::PresentFrame(DrawingContext& dc)
 {
     // Every surface the game draws on was made by CreateFrameSurface.
-    const auto& surface = static_cast<GdiDrawingContext&>(dc);
+    auto& surface = static_cast<GdiDrawingContext&>(dc);
     const Size size = surface.GetDeviceSize();
-    HDC hdcSurface = surface.GetHdc();
-    // Scaled, the surface maps game pixels to device pixels, and BitBlt
-    // would scale its source once more: the copy is of device pixels.
-    const int nSaved = ::SaveDC(hdcSurface);
-    ::SetMapMode(hdcSurface, MM_TEXT);
+    // In device pixels: scaled, BitBlt would scale its source once more.
+    HDC hdcSurface = surface.GetFinishedHdc();
     HDC hdcWindow = ::GetDC(m_hwnd);
     ::BitBlt(hdcWindow, 0, 0, size.cx, size.cy, hdcSurface, 0, 0, SRCCOPY);
     ::ReleaseDC(m_hwnd, hdcWindow);
-    ::RestoreDC(hdcSurface, nSaved);
 }
 
 void GameWindow::PlaySound(int nSoundId)
@@ -134,7 +130,11 @@ std::string GameWindow::GetEnvironment(const std::string& strName)
     return EnvironmentVariable(strName);
 }
 
+// Asked for on every idle frame, and the shell's answer takes a dozen calls
+// to the registry: it is asked until it gives one.
 std::optional<std::string> GameWindow::GetSavedGamesFolder()
 {
-    return SavedGamesFolder();
+    if (m_strSavedGames.empty())
+        m_strSavedGames = SavedGamesFolder();
+    return m_strSavedGames;
 }

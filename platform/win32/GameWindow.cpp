@@ -50,6 +50,9 @@ void RegisterWindowClass(HINSTANCE hInstance, WNDPROC pfnProc)
 {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
+    // A device context of the window's own, made once: a common one is set
+    // up afresh (its font chosen again) for every frame's copy.
+    wc.style = CS_OWNDC;
     wc.lpfnWndProc = pfnProc;
     wc.hInstance = hInstance;
     wc.hIcon = LoadGermIcon(hInstance, SM_CXICON, SM_CYICON);

@@ -12,6 +12,7 @@
 
 #include "app/CGermDlg.h"
 #include "platform/Platform.h"
+#include "platform/win32/GdiSurface.h"
 #include "platform/win32/ResourceBitmaps.h"
 #include "platform/win32/ScreenScale.h"
 #include "platform/win32/WaveSound.h"
@@ -71,6 +72,8 @@ private:
     WaveSound m_sound;
     ResourceBitmaps m_bitmaps;
     WindowTimers m_timers;
+    GdiSurfaces m_surfaces;  // kept for the window's frames
+    std::string m_strSavedGames;  // the shell's answer, once it gave one
     // Last: the game may still ask the rest while it is destroyed.
     CGermDlg m_dlg;
 };

@@ -1,18 +1,13 @@
 #pragma once
-// The frame's off-screen surface on a GDI memory context and a 32-bit DIB
-// section: the game's drawing calls are GDI's own. At 96 dots per inch a
-// game pixel is a device pixel; at other scales a mapping mode scales every
-// coordinate and pen, and text takes the default font's face at the scaled
-// size, so the frame stays sharp. The host shows it with one BitBlt.
-#include <windows.h>
-// windows.h makes TextOut a macro for TextOutW; here it is the game's call.
-#undef TextOut
-
+// The game's drawing calls on a GdiSurface, as GDI's own. The host shows the
+// frame with one BitBlt.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/DrawingContext.h"
+#include "platform/win32/GdiSurface.h"
 
 // Where the heart bitmaps come from: the program's resources in the host, a
 // file in the tests.
@@ -26,11 +21,13 @@ public:
 
 class GdiDrawingContext final : public DrawingContext {
 public:
-    static constexpr int kDefaultDpi = 96;
+    static constexpr int kDefaultDpi = GdiSurface::kDefaultDpi;
 
     // Black, with a 1-pixel black pen and a white brush, as a fresh memory
     // context is. size is in the game's pixels; nDpi gives the device's.
     GdiDrawingContext(Size size, BitmapSource& bitmaps, int nDpi = kDefaultDpi);
+    // The same on a surface lent by surfaces, given back when this one ends.
+    GdiDrawingContext(Size size, BitmapSource& bitmaps, int nDpi, GdiSurfaces& surfaces);
     ~GdiDrawingContext() override;
     GdiDrawingContext(const GdiDrawingContext&) = delete;
     GdiDrawingContext& operator=(const GdiDrawingContext&) = delete;
@@ -48,25 +45,24 @@ public:
 
     void StretchBitmap(int nBitmapId, const Rect& rcDest) override;
 
-    // The memory context to copy the frame from, in device pixels.
-    HDC GetHdc() const { return m_hdc; }
-    Size GetDeviceSize() const { return m_sizeDevice; }
+    // The memory context to copy the finished frame from, in device pixels;
+    // nothing is drawn after.
+    HDC GetFinishedHdc();
+    Size GetDeviceSize() const { return m_pSurface->GetDeviceSize(); }
     // The device pixels as drawn so far, 0x00RRGGBB, top row first.
-    std::span<const std::uint32_t> GetBits() const;
+    std::span<const std::uint32_t> GetBits();
 
 private:
-    void SelectFont();
+    GdiDrawingContext(BitmapSource& bitmaps, std::unique_ptr<GdiSurface> pSurface, GdiSurfaces* pSurfaces);
+    bool CoversSurface(const RECT& rc) const;
     const std::wstring& Widen(std::string_view str);
 
-    Size m_sizeDevice;
     BitmapSource& m_bitmaps;
-    HDC m_hdc = nullptr;
-    HBITMAP m_hbmSurface = nullptr;
-    HGDIOBJ m_hbmInitial = nullptr;  // selected back before the surface is freed
-    std::uint32_t* m_pBits = nullptr;  // top-down rows of m_sizeDevice.cx pixels
+    std::unique_ptr<GdiSurface> m_pSurface;
+    GdiSurfaces* m_pSurfaces;  // where the surface goes back to; null: it is freed
+    HDC m_hdc;
     HPEN m_hpen = nullptr;
     HBRUSH m_hbrush = nullptr;
-    HFONT m_hfont = nullptr;  // only at scales other than 100 %
     std::vector<POINT> m_points;  // reused: polygons come every frame
     std::wstring m_strWide;
 };

@@ -74,9 +74,12 @@ HANDLE OpenRegularFile(const std::string& strPath, DWORD nAccess, DWORD nDisposi
         pszError = bFolder ? "it is not a regular file" : Describe(nError);
         return INVALID_HANDLE_VALUE;
     }
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (::GetFileType(file.Get()) != FILE_TYPE_DISK || !::GetFileInformationByHandle(file.Get(), &info)
-        || (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
+    // The basic information only: the full one asks the volume too, and the
+    // file is opened on every idle frame.
+    FILE_BASIC_INFO info{};
+    if (::GetFileType(file.Get()) != FILE_TYPE_DISK
+        || !::GetFileInformationByHandleEx(file.Get(), FileBasicInfo, &info, sizeof info)
+        || (info.FileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))) {
         pszError = "it is not a regular file";
         return INVALID_HANDLE_VALUE;
     }

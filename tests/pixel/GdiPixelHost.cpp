@@ -42,14 +42,17 @@ ResourceBitmaps& Bitmaps()
 
 }  // namespace
 
+// Kept between cases as the window keeps them between frames: each case
+// after the first draws on what the one before left.
 std::unique_ptr<DrawingContext> pixel_host::MakeSurface(Size size)
 {
-    return std::make_unique<GdiDrawingContext>(size, Bitmaps());
+    static GdiSurfaces s_surfaces;
+    return std::make_unique<GdiDrawingContext>(size, Bitmaps(), GdiDrawingContext::kDefaultDpi, s_surfaces);
 }
 
 Pixels pixel_host::Read(DrawingContext& dc)
 {
-    const auto& gdi = static_cast<GdiDrawingContext&>(dc);
+    auto& gdi = static_cast<GdiDrawingContext&>(dc);
     const std::span<const std::uint32_t> bits = gdi.GetBits();
     Pixels pixels{gdi.GetDeviceSize(), {}};
     for (const std::uint32_t nBits : bits)
