@@ -16,6 +16,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
@@ -26,6 +27,7 @@
 #include "platform/qt/QtDrawingContext.h"
 #include "platform/qt/ScreenPixels.h"
 #include "platform/qt/WaylandGerm.h"
+#include "platform/qt/WaylandGlobals.h"
 
 namespace {
 
@@ -404,6 +406,13 @@ void GameWindow::HoldGerm(bool bHeld)
 void GameWindow::RunModal(QDialog& box)
 {
     HoldGerm(true);
+    // Marked once Qt has made its toplevel (with this window as its parent)
+    // and before its first picture, when the compositor places it.
+    box.winId();
+    QObject::connect(box.windowHandle(), &QWindow::visibleChanged, &box, [&box](bool bVisible) {
+        if (bVisible)
+            MarkModal(box.windowHandle());
+    });
     box.exec();
     HoldGerm(false);
     // Without a window manager nobody hands the keyboard back to the game

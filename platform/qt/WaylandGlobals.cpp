@@ -9,6 +9,7 @@
 #include <unistd.h>
 #include <wayland-client.h>
 
+#include "gtk-shell-client-protocol.h"
 #include "pointer-constraints-unstable-v1-client-protocol.h"
 #include "relative-pointer-unstable-v1-client-protocol.h"
 
@@ -46,6 +47,7 @@ void Global(void* pData, wl_registry* pRegistry, uint32_t nName, const char* psz
     }
     Bind(globals.pConstraints, zwp_pointer_constraints_v1_interface);
     Bind(globals.pRelativeManager, zwp_relative_pointer_manager_v1_interface);
+    Bind(globals.pGtkShell, gtk_shell1_interface);
 }
 
 void GlobalRemoved(void*, wl_registry*, uint32_t) {}
@@ -85,6 +87,19 @@ wl_surface* SurfaceOf(const QWindow* pWindow)
         return nullptr;
     return static_cast<wl_surface*>(QGuiApplication::platformNativeInterface()->nativeResourceForWindow(
         "surface", const_cast<QWindow*>(pWindow)));
+}
+
+void MarkModal(const QWindow* pBox)
+{
+    const WaylandGlobals* pGlobals = Wayland();
+    wl_surface* pSurface = SurfaceOf(pBox);
+    if (!pGlobals || !pGlobals->pGtkShell || !pSurface)
+        return;
+    // Kept for the box's life: destroying it would not unmark the box, and
+    // the compositor lets it go with the surface.
+    gtk_surface1* pGtkSurface = gtk_shell1_get_gtk_surface(pGlobals->pGtkShell, pSurface);
+    gtk_surface1_set_modal(pGtkSurface);
+    QObject::connect(pBox, &QObject::destroyed, [pGtkSurface] { gtk_surface1_destroy(pGtkSurface); });
 }
 
 qreal SurfaceScale(const QWindow* pWindow)

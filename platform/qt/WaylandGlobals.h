@@ -15,6 +15,7 @@ struct wl_display;
 struct wl_seat;
 struct wl_shm;
 struct wl_subcompositor;
+struct gtk_shell1;
 struct zwp_pointer_constraints_v1;
 struct zwp_relative_pointer_manager_v1;
 
@@ -26,6 +27,7 @@ struct WaylandGlobals {
     wl_seat* pSeat = nullptr;
     zwp_pointer_constraints_v1* pConstraints = nullptr;
     zwp_relative_pointer_manager_v1* pRelativeManager = nullptr;
+    gtk_shell1* pGtkShell = nullptr;  // GNOME's, to mark boxes modal
     // The seat's capabilities (WL_SEAT_CAPABILITY_*), known once bound, and
     // whom to tell when they change.
     uint32_t nSeatCapabilities = 0;
@@ -46,6 +48,12 @@ struct wl_surface* SurfaceOf(const QWindow* pWindow);
 // Surface coordinates per game pixel (Qt's logical pixel) on pWindow: 1
 // unless QT_SCALE_FACTOR scales Qt beyond what the compositor asks for.
 qreal SurfaceScale(const QWindow* pWindow);
+
+// Asks the compositor to treat pBox, a transient window just shown, as its
+// parent's modal box: mutter then centres it over the parent, where it would
+// otherwise place it as a new window (at the screen's top-left). Nothing
+// where the compositor offers no such request; others centre transients.
+void MarkModal(const QWindow* pBox);
 
 // A buffer over new shared memory of size pixels, 4 bytes each, in one of
 // wl_shm's formats; the memory is mapped at pData. Nothing when none can be
