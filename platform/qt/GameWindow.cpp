@@ -406,13 +406,8 @@ void GameWindow::HoldGerm(bool bHeld)
 void GameWindow::RunModal(QDialog& box)
 {
     HoldGerm(true);
-    // Marked once Qt has made its toplevel (with this window as its parent)
-    // and before its first picture, when the compositor places it.
-    box.winId();
-    QObject::connect(box.windowHandle(), &QWindow::visibleChanged, &box, [&box](bool bVisible) {
-        if (bVisible)
-            MarkModal(box.windowHandle());
-    });
+    box.winId();  // its window, to mark before it is shown
+    MarkModal(box.windowHandle());
     box.exec();
     HoldGerm(false);
     // Without a window manager nobody hands the keyboard back to the game

@@ -1,5 +1,6 @@
 #include "platform/qt/WaylandGlobals.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QWindow>
 #include <qpa/qplatformwindow.h>
@@ -89,17 +90,38 @@ wl_surface* SurfaceOf(const QWindow* pWindow)
         "surface", const_cast<QWindow*>(pWindow)));
 }
 
-void MarkModal(const QWindow* pBox)
+namespace {
+
+// Marks its window on the first exposure: Qt makes the toplevel only after
+// the window is shown, and the compositor places the window when its first
+// picture, which follows the exposure, arrives.
+class ModalMarker : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
+    {
+        auto* pWindow = static_cast<QWindow*>(pWatched);
+        if (pEvent->type() != QEvent::Expose || !pWindow->isExposed())
+            return false;
+        const WaylandGlobals* pGlobals = Wayland();
+        if (wl_surface* pSurface = SurfaceOf(pWindow); pGlobals && pGlobals->pGtkShell && pSurface) {
+            // A client proxy only: the compositor lets it go with the surface.
+            gtk_surface1* pGtkSurface = gtk_shell1_get_gtk_surface(pGlobals->pGtkShell, pSurface);
+            gtk_surface1_set_modal(pGtkSurface);
+            QObject::connect(pWindow, &QObject::destroyed, [pGtkSurface] { gtk_surface1_destroy(pGtkSurface); });
+        }
+        deleteLater();
+        pWindow->removeEventFilter(this);
+        return false;
+    }
+};
+
+}  // namespace
+
+void MarkModal(QWindow* pBox)
 {
-    const WaylandGlobals* pGlobals = Wayland();
-    wl_surface* pSurface = SurfaceOf(pBox);
-    if (!pGlobals || !pGlobals->pGtkShell || !pSurface)
-        return;
-    // Kept for the box's life: destroying it would not unmark the box, and
-    // the compositor lets it go with the surface.
-    gtk_surface1* pGtkSurface = gtk_shell1_get_gtk_surface(pGlobals->pGtkShell, pSurface);
-    gtk_surface1_set_modal(pGtkSurface);
-    QObject::connect(pBox, &QObject::destroyed, [pGtkSurface] { gtk_surface1_destroy(pGtkSurface); });
+    if (Wayland() && Wayland()->pGtkShell && pBox)
+        pBox->installEventFilter(new ModalMarker(pBox));
 }
 
 qreal SurfaceScale(const QWindow* pWindow)
