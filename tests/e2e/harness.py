@@ -284,7 +284,7 @@ class MutterSession:  # GNOME's mutter 43 headless with a session bus and PipeWi
 
     def __init__(self, case):
         from remotedesktop import Frames, RemoteDesktop  # python3-gi: only these tests need it
-        self.env, bus, self.client = case.env, f"unix:path={case.tmp}/bus", None
+        self.env, bus, self.client, self.outer_seen = case.env, f"unix:path={case.tmp}/bus", None, None
         self.env.update(DBUS_SESSION_BUS_ADDRESS=bus)
         case.spawn(["dbus-daemon", "--session", "--nofork", "--address=" + bus], lambda: os.path.exists(case.tmp + "/bus"))
         case.spawn(["pipewire"], lambda: os.path.exists(case.tmp + "/pipewire-0"))
@@ -309,7 +309,19 @@ class MutterSession:  # GNOME's mutter 43 headless with a session bus and PipeWi
     def windows(self, pid):  # the game's window, once found, and the boxes seen over it or beside it
         frame = self.frames.latest()
         self.client = self.client or self.find_game(frame)
-        return {self.game: ("Vasculon", self.client)} if self.client else {}
+        return {self.game: ("Vasculon", self.client), **self.find_box(frame)} if self.client else {}
+
+    def find_box(self, frame):  # {"box": its outer rectangle as (x, y, w, h)} of a box's grey, over the play area or beside the game
+        (x, y, w, h), (left, top, right, bottom) = self.client, self.outer(self.client, frame)
+        at = lambda x, y: frame[4 * (1920 * y + x):][:3]  # noqa: E731
+        rows = [(i % 7680 // 4, i // 7680) for i in (m.start() for m in re.finditer(b"(?:\xef\xef\xef.){24}", frame, re.S))
+                if i % 4 == 0 and not (left <= i % 7680 // 4 < right and top <= i // 7680 < y + BAR)]
+        if len(rows) > 3:
+            bx, by = max(rows, key=lambda p: p[1])  # along its bottom row to its sides
+            x0 = next(bx - i for i in range(bx + 1) if at(bx - i - 1, by) != b"\xef\xef\xef")
+            x1 = next(bx + i for i in range(1920 - bx) if at(bx + i, by) != b"\xef\xef\xef")
+            return {"box": (None, (x0, min(p[1] for p in rows), x1 - x0, by + 1 - min(p[1] for p in rows)))}
+        return {}
 
     def find_game(self, frame):  # the inside of a window with the backdrop: its play area less the menu bar
         if field := re.search(b"(?:\0\0\x96.){60}", frame, re.S):  # the first row of the backdrop's middle
@@ -319,14 +331,17 @@ class MutterSession:  # GNOME's mutter 43 headless with a session bus and PipeWi
             if reddish(at(left + W - 1, y)) and not reddish(at(left, y - 1)):
                 return left, y - BAR, W, H + BAR
 
-    def outer(self, client):  # out from the inside to the desktop's blue: the decorations Qt draws
-        (x, y, w, h), shot = client, self.grab(0, 0, 1920, 1080)
+    def outer(self, client, frame=None):  # out from the inside to the desktop's blue: the decorations Qt draws
+        if self.outer_seen:
+            return self.outer_seen
+        (x, y, w, h), shot = client, shot_of(frame or self.frames.latest(), 4 * 1920, 0, 0, 1920, 1080)
         desktop = lambda p: p[2] > p[0] + 20  # noqa: E731
         left = next(x - i for i in range(1, x + 1) if desktop(shot.at(x - i, y + h // 2))) + 1
         top = next(y - i for i in range(1, y + 1) if desktop(shot.at(x + w // 2, y - i))) + 1
         right = next(x + w + i for i in range(1920 - x - w) if desktop(shot.at(x + w + i, y + h // 2)))
         bottom = next(y + h + i for i in range(1080 - y - h) if desktop(shot.at(x + w // 2, y + h + i)))
-        return left, top, right, bottom
+        self.outer_seen = left, top, right, bottom  # the window never moves
+        return self.outer_seen
 
 
 class WaylandCase(Case):

@@ -8,7 +8,7 @@ import subprocess, threading, time  # noqa: E401
 from gi.repository import Gio, GLib
 
 BTN_LEFT = 0x110
-KEYSYMS = {"Return": 0xFF0D, "Escape": 0xFF1B}
+KEYCODES = {"Return": 28, "Escape": 1}  # evdev
 RD, SC = "org.gnome.Mutter.RemoteDesktop", "org.gnome.Mutter.ScreenCast"
 
 
@@ -51,7 +51,7 @@ class RemoteDesktop:
 
     def key(self, name):  # pressed and released, to the window that has the keyboard
         for down in (True, False):
-            self.notify("KeyboardKeysym", "(ub)", KEYSYMS[name], down)
+            self.notify("KeyboardKeycode", "(ub)", KEYCODES[name], down)
 
     def stop(self):
         self.call(RD, self.session, RD + ".Session", "Stop")

@@ -1,17 +1,17 @@
-# The game on a Wayland desktop (a headless sway), moved by a mouse's real
-# events: the window and its menu, frames running, and the germ the game
+# The game on Wayland desktops (a headless sway, a headless mutter: each
+# check written once, run on each), moved by a mouse's real events: the window and its menu, frames running, and the germ the game
 # draws itself, pushed by the walls and reeled by the grabber, a death box
 # clicked with the pointer given back where the germ was, the menu clicked
 # with the germ.
 import math
 
-from harness import BAR, BLACK, FIELD, H, MENUS, RED, W, WALL, WHITE, WaylandCase, reddish, wait_until
+from harness import BAR, BLACK, FIELD, H, MENUS, RED, W, WALL, WHITE, MutterSession, SwaySession, WaylandCase, reddish, wait_until
 from test_levels import grabber
 
 OK_BUTTON = -51, -23  # the death box's OK from the bottom-right of its inside
 
 
-class WaylandTest(WaylandCase):
+class WaylandChecks(WaylandCase):  # run by its subclasses, one a compositor
 
     def path(self, until, timeout=10):  # the germ's places, each once, until until(places)
         places = [self.germ()]
@@ -54,7 +54,7 @@ class WaylandTest(WaylandCase):
         self.move(x + MENUS["Start"][0], y + 9)
         self.mouse.click()
         wait_until(lambda: not reddish(self.grab(x + 52, y + 29, 1, 1).at(0, 0)), "the Start menu to open")
-        self.cmd("wtype", "-k", "Escape")
+        self.mouse.key("Escape")
         wait_until(lambda: reddish(self.grab(x + 52, y + 29, 1, 1).at(0, 0)), "the Start menu to close")
         self.key(self.wid, "Return")
 
@@ -83,6 +83,8 @@ class WaylandTest(WaylandCase):
         # white), and brought to OK from there.
         wait_until(lambda: not (at := self.germ()) or places.append(at), "the germ to go")
         bx, by, bw, bh = wait_until(lambda: (g := self.geometry(box)) and g[2] > 100 and g, "the box's place")
+        (left, top, right, bottom) = self.frame  # the box over the game, where the compositor placed it
+        self.assertTrue(left <= bx and bx + bw <= right and top <= by and by + bh <= bottom, (self.frame, (bx, by, bw, bh)))
         (gx, gy), inside = places[-1], lambda p: bx - 3 <= p[0] <= bx + bw + 3 and by - 30 <= p[1] <= by + bh + 3
         arrow = wait_until(lambda: (shot := self.grab(gx - 30, gy - 30, 60, 60)).find(BLACK) and [
             (gx - 30 + x, gy - 30 + y) for x, y in shot.find(BLACK) + shot.find(WHITE) if not inside((gx - 30 + x, gy - 30 + y))],
@@ -93,3 +95,24 @@ class WaylandTest(WaylandCase):
         self.mouse.click()
         wait_until(lambda: not self.boxes(), "the box closed by its OK")
         self.key(self.wid, "Escape")
+
+
+class SwayTest(WaylandChecks):
+    compositor = SwaySession
+
+
+class MutterTest(WaylandChecks):  # Qt draws the title bar and the border here: the walls are their outer edges
+    compositor = MutterSession
+
+    def test_right_and_bottom_walls_push_the_germ_back(self):
+        self.launch()
+        self.begin("New Game")
+        (_, _, right, bottom), (x, y) = self.frame, self.germ()
+        for dx, dy in ((right - x, 0), (0, bottom - y)):
+            self.mouse.move(dx, dy)
+            wait_until(lambda: (at := self.germ()) and (at[0] <= right - 100 if dx else at[1] <= bottom - 100), "a push back")
+            self.mouse.move(x - self.germ()[0], y - self.germ()[1])
+        self.key(self.wid, "Escape")
+
+
+del WaylandChecks  # not run on its own: it has no compositor
