@@ -353,8 +353,8 @@ class WaylandCase(Case):
         self.env = {k: v for k, v in os.environ.items() if not k.startswith(
             ("QT_", "WAYLAND", "PULSE", "XAUTH", "XDG_DATA", "DISPLAY", "DBUS", "SWAYSOCK"))}
         self.env.update(XDG_RUNTIME_DIR=self.tmp, HOME=self.tmp, LC_ALL="C.UTF-8", PULSE_SERVER=f"unix:{self.tmp}/pulse/native")
+        self.env.update(WAYLAND_DISPLAY=self.compositor.display)  # the tools it starts find it once it is up
         self.mouse = self.compositor(self)
-        self.env.update(WAYLAND_DISPLAY=self.mouse.display)
 
     def spawn(self, args, ready, log=None, checked=False, **options):
         self.chown(options.get("cwd", self.tmp))
