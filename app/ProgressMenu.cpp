@@ -1,6 +1,7 @@
 // The progress level between runs, and the "Start" items it unlocks.
 #include "app/CGermDlg.h"
 #include "app/GameConstants.h"
+#include "app/SavedGamesPath.h"
 #include "platform/MenuResource.h"
 
 #include <algorithm>
@@ -14,7 +15,10 @@ namespace {
 // game runs wins from then on.
 std::string ProgressPath(Platform& platform)
 {
-    return ProgressFilePath(ProgressFileInStartFolder(), platform.GetEnvironment("XDG_DATA_HOME"),
+    const bool bInStartFolder = ProgressFileInStartFolder();
+    if (const auto strSavedGames = platform.GetSavedGamesFolder())
+        return SavedGamesFilePath(bInStartFolder, *strSavedGames, platform.GetEnvironment("LOCALAPPDATA"));
+    return ProgressFilePath(bInStartFolder, platform.GetEnvironment("XDG_DATA_HOME"),
                             platform.GetEnvironment("HOME"));
 }
 

@@ -1,7 +1,9 @@
 #pragma once
-// The game window's menu bar: titles, items and their command ids.
+// The game window: its caption, client size and menu bar (titles, items
+// and their command ids).
 #include <array>
 
+#include "platform/Geometry.h"
 #include "platform/ResourceIds.h"
 
 struct MenuItem {
@@ -10,6 +12,9 @@ struct MenuItem {
 };
 
 inline constexpr const char* kWindowCaption = "Vasculon";
+// The client area of the original dialog: 326 x 358 dialog units at 6 x 13
+// base units. The game takes all its geometry from it.
+inline constexpr Size kClientSize{489, 581};
 inline constexpr const char* kStartMenuTitle = "Start";
 inline constexpr const char* kHelpMenuTitle = "Help";
 

@@ -5,6 +5,7 @@
 // tests/support/FakePlatform scripts it for tests.
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -65,4 +66,8 @@ public:
         const char* pszValue = std::getenv(strName.c_str());
         return pszValue != nullptr ? pszValue : "";
     }
+    // The system's own folder for players' saved games (Windows' "Saved
+    // Games"), UTF-8: nothing on a system without one, empty when it is
+    // there but cannot be found.
+    virtual std::optional<std::string> GetSavedGamesFolder() { return std::nullopt; }
 };

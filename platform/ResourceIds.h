@@ -1,5 +1,6 @@
 #pragma once
-// Numbers shared by the game and its host: commands, sounds, pictures.
+// Numbers shared by the game and its hosts: commands, sounds, pictures.
+// The Windows resource script reads every `int k... = number;` line here.
 
 namespace ids {
 
@@ -13,8 +14,20 @@ inline constexpr int kInstructions = 32783;
 inline constexpr int kFirstStartCommand = kNewGame;
 inline constexpr int kLastStartCommand = kEndingAct;
 
+// The system menu's About item and its text (string resource).
+inline constexpr int kSysAbout = 16;
+inline constexpr int kAboutMenuString = 101;
+
+// The About box and its controls.
+inline constexpr int kAboutDialog = 100;
+inline constexpr int kAboutVersionLine = 1001;
+inline constexpr int kAboutSecondLine = 1002;
+inline constexpr int kAboutNotice = 1003;
+inline constexpr int kAboutVisitButton = 1004;
+
 inline constexpr int kIcon = 128;
 inline constexpr int kGermCursor = 130;
+inline constexpr int kGermHotSpot = 15;  // x and y, in the cursor's 32 x 32 pixels
 inline constexpr int kHeartBitmap = 148;
 inline constexpr int kInfectedHeartBitmap = 150;
 

@@ -7,8 +7,16 @@ vasculon_play_packages=(
     qt6-wayland qt6-wayland-dev qt6-wayland-dev-tools qt6-base-private-dev
     libwayland-dev wayland-protocols
 )
+# The Windows build: MinGW-w64's -posix compilers (the -win32 ones lack
+# std::thread), windres, NSIS for the installer, ImageMagick for the icon,
+# Python for the germ cursor, and Wine, which runs the Windows tests.
+vasculon_windows_packages=(
+    cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
+    wine wine64 nsis zip imagemagick python3
+)
 vasculon_test_packages=(
     "${vasculon_play_packages[@]}"
+    "${vasculon_windows_packages[@]}" googletest
     libgtest-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils imagemagick openbox pulseaudio-utils sox python3
     desktop-file-utils appstream file dpkg-dev lintian devscripts man-db

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <unordered_map>
 
 #include "platform/qt/QtDrawingContext.h"
@@ -19,13 +20,12 @@ public:
 
 protected:
     // image when this presenter made it; any other is copied into one of two
-    // shared images taking turns. Null when none can be made.
-    QImage Shareable(const QImage& image);
-    virtual bool IsOurs(const QImage& image) const = 0;
+    // shared images, one the screen let go of. Null when none can be made;
+    // nothing while the screen reads both (the frame is then not shown).
+    std::optional<QImage> Shareable(const QImage& image);
 
 private:
     std::array<QImage, 2> m_copies;
-    std::size_t m_nNextCopy = 0;
 };
 
 // The blocks of shared memory under live images, by their memory, to know

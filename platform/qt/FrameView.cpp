@@ -38,11 +38,21 @@ SurfaceMemory* FrameView::StartPresenting()
     return m_pPresenter.get();
 }
 
-void FrameView::Present(const QImage& image)
+void FrameView::Present(const QImage& image, QPoint ptShift)
 {
-    m_imgFrame = image;
+    m_imgFrame = ptShift.isNull() ? image : Shifted(image, ptShift, palette().color(QPalette::Window));
     if (!PutDirectly())
         update();
+}
+
+QImage FrameView::Shifted(const QImage& image, QPoint ptShift, QColor rgbGround)
+{
+    QImage shifted(image.size(), QImage::Format_RGB32);
+    shifted.setDevicePixelRatio(image.devicePixelRatio());
+    shifted.fill(rgbGround);
+    QPainter painter(&shifted);
+    painter.drawImage(QPointF(ptShift), image);  // in the image's logical pixels, as the game's
+    return shifted;
 }
 
 QPaintEngine* FrameView::paintEngine() const

@@ -4,7 +4,9 @@
 // background is never erased. Where it can, a presenter shows the frames
 // without Qt's painting (X11Presenter, WaylandPresenter); elsewhere Qt
 // paints them.
+#include <QColor>
 #include <QImage>
+#include <QPoint>
 #include <QWidget>
 #include <memory>
 
@@ -21,8 +23,13 @@ public:
     // this view), or nothing.
     SurfaceMemory* StartPresenting();
 
-    // Takes a finished frame and shows it, or schedules its painting.
-    void Present(const QImage& image);
+    // Takes a finished frame and shows it, or schedules its painting;
+    // ptShift (game pixels) moves the picture within the area.
+    void Present(const QImage& image, QPoint ptShift = {});
+
+    // image moved by ptShift game pixels within its own bounds, the edges it
+    // uncovers in rgbGround.
+    static QImage Shifted(const QImage& image, QPoint ptShift, QColor rgbGround);
 
     QPaintEngine* paintEngine() const override;
 

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPixmap>
@@ -23,7 +24,9 @@
 
 #include "app/GameConstants.h"
 #include "platform/qt/AboutBox.h"
+#include "platform/qt/FrameReading.h"
 #include "platform/qt/FrameView.h"
+#include "platform/qt/MenuBarKeys.h"
 #include "platform/qt/QtDrawingContext.h"
 #include "platform/qt/ScreenPixels.h"
 #include "platform/qt/WaylandGerm.h"
@@ -67,30 +70,6 @@ QCursor LoadGermCursor()
     return QCursor(pixmap, kGermHotSpot, kGermHotSpot);
 }
 
-bool IsCloseKey(int nKey)
-{
-    return nKey == Qt::Key_Return || nKey == Qt::Key_Enter || nKey == Qt::Key_Escape;
-}
-
-// A menu closed with Escape leaves the keyboard with the menu bar for good
-// (Qt hands it back only to a widget that had it, and none has), and the bar
-// swallows every Escape after. The keys close the game there all the same.
-class CloseKeysOnMenuBar final : public QObject {
-public:
-    explicit CloseKeysOnMenuBar(QWidget* pWindow) : QObject(pWindow), m_pWindow(pWindow) {}
-    bool eventFilter(QObject* pObject, QEvent* pEvent) override
-    {
-        if (pEvent->type() == QEvent::KeyPress && IsCloseKey(static_cast<QKeyEvent*>(pEvent)->key())) {
-            m_pWindow->close();
-            return true;
-        }
-        return QObject::eventFilter(pObject, pEvent);
-    }
-
-private:
-    QWidget* m_pWindow;
-};
-
 }  // namespace
 
 GameWindow::GameWindow()
@@ -103,6 +82,7 @@ GameWindow::GameWindow()
     m_pointerTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_pointerTimer, &QTimer::timeout, this, [this] { m_pointerAhead.emplace(); });
     setWindowIcon(m_icon);
+    m_bWindowFixed = QGuiApplication::platformName() == QLatin1String("wayland");
     m_pView = new FrameView(kClientWidth, kClientHeight, this);
     setCentralWidget(m_pView);
     BuildMenus();
@@ -129,7 +109,7 @@ void GameWindow::BuildMenus()
     // The menu must be part of the window: its height is part of the game's
     // geometry.
     menuBar()->setNativeMenuBar(false);
-    menuBar()->installEventFilter(new CloseKeysOnMenuBar(this));
+    new MenuBarKeys(this);
     AddMenu(kStartMenuTitle, kStartMenu);
     AddMenu(kHelpMenuTitle, kHelpMenu);
 }
@@ -194,12 +174,12 @@ void GameWindow::OnTick(int nId)
     QMetaObject::invokeMethod(
         this,
         [this, nId] {
-            m_ptCursor.reset();
-            AskPointerAheadOfNextFrame();
-            m_dlg.OnTimer(nId);
             // A reading holds for one frame: a move made between frames (a
             // menu command starting a level) steps from where the pointer is.
-            m_ptCursor.reset();
+            RunWithFreshReading([this, nId] {
+                AskPointerAheadOfNextFrame();
+                m_dlg.OnTimer(nId);
+            }, m_ptCursor, m_ptCursorDevice);
         },
         Qt::QueuedConnection);
 }
@@ -250,34 +230,40 @@ bool GameWindow::IsScaled() const
     return devicePixelRatioF() != 1.0;
 }
 
-// Axis by axis, counted from the screen's top-left, which both share.
 QPoint GameWindow::Rescaled(QPoint pt, int (*pfnAxis)(int, qreal)) const
 {
-    const qreal dRatio = devicePixelRatioF();
-    const QPoint ptOrigin = screen() ? screen()->geometry().topLeft() : QPoint();
-    const QPoint ptFromOrigin = pt - ptOrigin;
-    return ptOrigin + QPoint(pfnAxis(ptFromOrigin.x(), dRatio), pfnAxis(ptFromOrigin.y(), dRatio));
+    return screen_pixels::Rescaled(pt, ScreenOrigin(), devicePixelRatioF(), pfnAxis);
 }
+
+QPoint GameWindow::ScreenOrigin() const
+{
+    return screen() ? screen()->geometry().topLeft() : QPoint();
+}
+
 
 // Read from the server once a frame: every hazard's contact test asks, and
 // each answer is a round trip to the X server, which a busy machine makes
 // slow enough to delay the frame. A move by the game is where it put it.
 bool GameWindow::GetCursorPos(Point& pt)
 {
-    if (!m_ptCursor && m_pWaylandGerm)
-        m_ptCursor = m_pWaylandGerm->Read();
+    if (!m_ptCursor && m_pWaylandGerm) {
+        // Within the walls' own rectangle, whatever changed it since.
+        const Rect rc = GetWindowRect();
+        m_ptCursor = m_pWaylandGerm->Read(QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top));
+    }
     if (!m_ptCursor) {
         const std::optional<QPoint> ptDevice =
             m_pointerAhead ? m_pointerAhead->Answer() : screen_pixels::Pointer();
         m_pointerAhead.reset();
+        m_ptCursorDevice = ptDevice;
         m_ptCursor = ptDevice ? Rescaled(*ptDevice, screen_pixels::ToGamePixel) : QCursor::pos();
     }
     pt = Point{m_ptCursor->x(), m_ptCursor->y()};
     return true;
 }
 
-// A step from where the game read the germ, so that whatever the player
-// moved since the reading is kept.
+// A step from where the pointer was read, so that whatever the player moved
+// since the reading is kept.
 void GameWindow::SetCursorPos(Point pt)
 {
     Point ptRead;
@@ -287,12 +273,14 @@ void GameWindow::SetCursorPos(Point pt)
         m_pWaylandGerm->Step(ptFrom, *m_ptCursor);
         return;
     }
-    const QPoint ptStep = Rescaled(*m_ptCursor, screen_pixels::ToDevicePixel) -
-                          Rescaled(ptFrom, screen_pixels::ToDevicePixel);
-    if (!screen_pixels::MovePointerBy(ptStep)) {
+    const QPoint ptStep = m_ptCursorDevice ? screen_pixels::StepOnto(*m_ptCursor, *m_ptCursorDevice,
+                                                                     ScreenOrigin(), devicePixelRatioF())
+                                           : QPoint();
+    if (!m_ptCursorDevice || !screen_pixels::MovePointerBy(ptStep)) {
         QCursor::setPos(*m_ptCursor);
         return;
     }
+    *m_ptCursorDevice += ptStep;  // where a second move this frame steps from
     // Sent with the frame, or right after whatever moved it outside one:
     // sending at once mid-frame wakes the server, which may take the
     // processor from the frame.
@@ -319,6 +307,13 @@ Rect GameWindow::GetClientRect()
 
 Rect GameWindow::GetWindowRect()
 {
+    const Rect rc = OuterRect();
+    const QPoint pt = m_ptPictureShift;
+    return Rect{rc.left + pt.x(), rc.top + pt.y(), rc.right + pt.x(), rc.bottom + pt.y()};
+}
+
+Rect GameWindow::OuterRect()
+{
     // Asked again only when Qt has seen the window move.
     if (IsScaled() && (!m_rcOuterDevice || m_rcOuterSeen != frameGeometry())) {
         m_rcOuterDevice = screen_pixels::OuterFrame(windowHandle());
@@ -342,6 +337,12 @@ int GameWindow::GetMenuBarHeight()
 
 void GameWindow::MoveWindow(Point ptTopLeft)
 {
+    if (m_bWindowFixed) {
+        const Rect rc = GetWindowRect();
+        m_ptPictureShift += QPoint(ptTopLeft.x - rc.left, ptTopLeft.y - rc.top);
+        m_bMovedThisFrame = true;
+        return;
+    }
     if (!IsScaled()) {
         move(ptTopLeft.x, ptTopLeft.y);
         return;
@@ -370,8 +371,11 @@ std::unique_ptr<DrawingContext> GameWindow::CreateFrameSurface(Size size)
 
 void GameWindow::PresentFrame(DrawingContext& dc)
 {
+    // Moves stopped: the picture is back in its place.
+    if (!std::exchange(m_bMovedThisFrame, false))
+        m_ptPictureShift = QPoint();
     // Every surface the game draws on was made by CreateFrameSurface.
-    m_pView->Present(static_cast<QtDrawingContext&>(dc).Finish());
+    m_pView->Present(static_cast<QtDrawingContext&>(dc).Finish(), m_ptPictureShift);
 }
 
 void GameWindow::PlaySound(int nSoundId)

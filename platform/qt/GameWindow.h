@@ -68,9 +68,11 @@ private:
     // A box or a menu is open; on Wayland the germ gives the pointer back.
     void HoldGerm(bool bHeld);
     bool IsScaled() const;
+    Rect OuterRect();  // the window's outer rectangle, where it really is
     // A point in device pixels to game pixels or back, with
     // screen_pixels::ToGamePixel or ToDevicePixel.
     QPoint Rescaled(QPoint pt, int (*pfnAxis)(int, qreal)) const;
+    QPoint ScreenOrigin() const;
 
     // Declared before the game so that they outlive it: the game may still
     // ask for them while it is destroyed.
@@ -85,6 +87,7 @@ private:
     // The pointer as read this frame (see GetCursorPos), and the question
     // sent ahead of the frame (see AskPointerAheadOfNextFrame).
     std::optional<QPoint> m_ptCursor;
+    std::optional<QPoint> m_ptCursorDevice;  // the same in the X server's pixels, moves step from it
     std::optional<screen_pixels::PointerQuery> m_pointerAhead;
     QTimer m_pointerTimer;
     // Scaled: the outer frame in device pixels, as the server last told it,
@@ -92,6 +95,12 @@ private:
     std::optional<QRect> m_rcOuterDevice;
     QRect m_rcOuterSeen;
     FrameView* m_pView = nullptr;
+    // Where no program may move its window (Wayland) a move shifts the
+    // picture inside it instead, for as long as moves come frame after
+    // frame: the game reads the window where it asked it to be.
+    bool m_bWindowFixed = false;
+    QPoint m_ptPictureShift;
+    bool m_bMovedThisFrame = false;
     // On Wayland only: the germ the host keeps and draws itself.
     std::unique_ptr<WaylandGerm> m_pWaylandGerm;
     CGermDlg m_dlg;

@@ -4,6 +4,10 @@
 // compositor puts it together with the window: moving it is a new position,
 // not a repaint, so it follows every motion at once and the window's own
 // pixels (the frame, the menu bar) are neither redrawn nor copied for it.
+// Past the window's walls it is drawn there too, not hidden: a subsurface
+// may lie beyond its parent, so the player sees where a flick took the germ
+// and the walls bring it back, as a pointer stays in sight outside a window
+// on X11 (a compositor may still clip it to the window).
 #include <QImage>
 #include <QPoint>
 

@@ -3,22 +3,30 @@
 #include <algorithm>
 #include <cmath>
 
-void GermTracker::SetBounds(QSize size)
+void GermTracker::SetWindow(QRect rcOuter, QRect rcWindow)
 {
-    m_size = size;
+    m_rcOuter = rcOuter;
+    m_rcWindow = rcWindow;
     Place(m_ptGerm);
 }
 
-void GermTracker::PointerEntered(QPointF pt)
+void GermTracker::SetReach(QSize sizeOutput)
 {
-    m_ptPointer = pt;
-    m_bPointerOver = true;
-    if (m_bFollowsPointer)
-        Place(pt);
+    m_sizeReach = sizeOutput;
+    Place(m_ptGerm);
 }
 
-void GermTracker::PointerMoved(QPointF pt)
+void GermTracker::PointerEntered(QPointF ptSurface)
 {
+    m_ptPointer = FromSurface(ptSurface);
+    m_bPointerOver = true;
+    if (m_bFollowsPointer)
+        Place(m_ptPointer);
+}
+
+void GermTracker::PointerMoved(QPointF ptSurface)
+{
+    const QPointF pt = FromSurface(ptSurface);
     const QPointF ptDelta = pt - m_ptPointer;
     m_ptPointer = pt;
     m_bPointerOver = true;
@@ -28,10 +36,10 @@ void GermTracker::PointerMoved(QPointF pt)
         Place(m_ptGerm + ptDelta);
 }
 
-void GermTracker::MovedBy(QPointF ptDelta)
+void GermTracker::MovedBy(QPointF ptSurfaceDelta)
 {
     if (m_bLocked)
-        Place(m_ptGerm + ptDelta);
+        Place(m_ptGerm + FromSurface(ptSurfaceDelta));
 }
 
 void GermTracker::Release()
@@ -54,13 +62,21 @@ void GermTracker::Step(QPoint ptFrom, QPoint ptTo)
         Place(m_ptGerm + QPointF(ptTo - ptFrom));
 }
 
+// Floored, as a pointer's place is the pixel it is in, left of the wall
+// included.
 QPoint GermTracker::Position() const
 {
     return QPoint(int(std::floor(m_ptGerm.x())), int(std::floor(m_ptGerm.y())));
 }
 
+// Outside the outer rectangle by the output's size at most: a pointer stops
+// at the output's edge, and no client knows where on the output its window is.
 void GermTracker::Place(QPointF pt)
 {
-    m_ptGerm = QPointF(std::clamp(pt.x(), 0.0, qreal(std::max(0, m_size.width()))),
-                       std::clamp(pt.y(), 0.0, qreal(std::max(0, m_size.height()))));
+    const auto Clamp = [](qreal d, int nSize, int nReach) {
+        nReach = std::max(0, nReach);  // none until the output is known
+        return std::clamp(d, -qreal(nReach), qreal(std::max(0, nSize) + nReach));
+    };
+    m_ptGerm = QPointF(Clamp(pt.x(), m_rcOuter.width(), m_sizeReach.width()),
+                       Clamp(pt.y(), m_rcOuter.height(), m_sizeReach.height()));
 }

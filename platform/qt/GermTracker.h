@@ -5,27 +5,37 @@
 // to the window, the pointer's own moves over the window otherwise (so a
 // pointer coming back over the window finds the germ where it was left).
 // The game's moves are steps from the place it last read, so the player's
-// motion in between is kept. It never leaves the outer rectangle: past an
-// edge is on that edge, which the walls count as a touch.
+// motion in between is kept. Like a pointer it may leave the window, as far
+// as the output's size past each wall: a hard flick stays out for frames,
+// each a touch, as on X11.
 #include <QPoint>
 #include <QPointF>
+#include <QRect>
 #include <QSize>
 
 class GermTracker {
 public:
-    // The outer rectangle's size; the germ keeps within it, edges included.
-    void SetBounds(QSize size);
+    // Where the window is, in the desktop's game pixels: its outer rectangle
+    // (the walls', decorations the program draws included) and the window
+    // inside it. Given again whenever they may have changed, so the germ's
+    // reach never lags the walls.
+    void SetWindow(QRect rcOuter, QRect rcWindow);
+    // The output's size in game pixels: how far past each wall the germ may go.
+    void SetReach(QSize sizeOutput);
+    // Surface coordinates per game pixel (see SurfaceScale).
+    void SetScale(qreal dScale) { m_dScale = dScale; }
 
-    // The pointer came over the window at pt, or left it.
-    void PointerEntered(QPointF pt);
+    // The pointer came over the window at ptSurface, or left it.
+    void PointerEntered(QPointF ptSurface);
     void PointerLeft() { m_bPointerOver = false; }
     // The pointer's own move over the window; counts only while unlocked.
-    void PointerMoved(QPointF pt);
-    // Relative motion; counts only while locked.
-    void MovedBy(QPointF ptDelta);
-    // The compositor took or dropped the lock (another window took the
-    // pointer): the pointer is where it was locked.
-    void SetLocked(bool bLocked) { m_bLocked = bLocked; }
+    void PointerMoved(QPointF ptSurface);
+    // Relative motion, in surface coordinates; counts only while locked.
+    void MovedBy(QPointF ptSurfaceDelta);
+    // The compositor activated the lock, or ended it (another window took
+    // the pointer): the pointer is then where it was locked.
+    void Locked() { m_bLocked = true; }
+    void Unlocked() { m_bLocked = false; }
     // We released the lock with the hint at the germ: the compositor puts
     // the pointer there, if the lock was holding it.
     void Release();
@@ -40,7 +50,13 @@ public:
     void SetGermOn(bool bOn) { m_bGermOn = bOn; }
     void Hold(bool bHeld) { m_nHolds += bHeld ? 1 : -1; }
 
+    // Game pixels from the outer top-left; the desktop's game pixels; the
+    // window's own; the window surface's coordinates (the hot spot's, which
+    // may lie beyond the surface).
     QPoint Position() const;
+    QPoint Read() const { return m_rcOuter.topLeft() + Position(); }
+    QPoint InWindow() const { return Read() - m_rcWindow.topLeft(); }
+    QPoint OnSurface() const { return (QPointF(Position()) * m_dScale).toPoint(); }
     // The host draws the germ, and a click acts where it is.
     bool IsGermOn() const { return m_bGermOn; }
     bool IsDrawn() const { return m_bGermOn && !m_bFollowsPointer; }
@@ -54,9 +70,13 @@ public:
     bool FollowsPointer() const { return m_bFollowsPointer; }
 
 private:
+    QPointF FromSurface(QPointF ptSurface) const { return ptSurface / m_dScale; }
     void Place(QPointF pt);
 
-    QSize m_size;
+    QRect m_rcOuter;
+    QRect m_rcWindow;
+    QSize m_sizeReach;
+    qreal m_dScale = 1;
     QPointF m_ptGerm;
     QPointF m_ptPointer;  // where the desktop last reported the pointer
     bool m_bLocked = false;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QStyleFactory>
+#include <QtGlobal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -109,6 +110,33 @@ void AskForShortTimeSlices()
 #endif
 }
 
+// The game draws every frame in software and hands Qt nothing to draw with
+// a graphics card, yet on Wayland Qt loads its EGL integration up front, and
+// with it Mesa and its compiler: some 50 MB resident. Qt's own shared-memory
+// buffers need none of it. A player's own choice of integration wins.
+constexpr const char* kBufferIntegration = "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION";
+constexpr const char* kNoBufferIntegration = "none";
+
+QtMessageHandler g_pfnNextHandler = nullptr;
+
+// Qt reports the integration it was told to skip as one it could not load;
+// everything else it says goes on as before.
+void QuietAboutSkippedIntegration(QtMsgType type, const QMessageLogContext& context, const QString& strMessage)
+{
+    const bool bAboutIt = context.category && std::string_view(context.category) == "qt.qpa.wayland" &&
+                          strMessage.contains(QLatin1String("client buffer integration"));
+    if (!bAboutIt)
+        g_pfnNextHandler(type, context, strMessage);  // Qt's own when none was installed
+}
+
+void DrawWithoutGraphicsLibrary()
+{
+    if (IsSet(kBufferIntegration))
+        return;
+    qputenv(kBufferIntegration, kNoBufferIntegration);
+    g_pfnNextHandler = qInstallMessageHandler(&QuietAboutSkippedIntegration);
+}
+
 }  // namespace
 
 int AnswerCommandLine(int argc, char** argv)
@@ -152,6 +180,8 @@ void PrepareHostEnvironment()
         ExitWithoutDisplay("cannot open display " + qgetenv("DISPLAY"));
     if (strPlatform.startsWith("wayland") && !CompositorAnswers())
         ExitWithoutDisplay("cannot reach the Wayland display " + WaylandDisplayName());
+    if (strPlatform.startsWith("wayland"))
+        DrawWithoutGraphicsLibrary();
 }
 
 void LeaveApplication()

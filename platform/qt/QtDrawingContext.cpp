@@ -351,16 +351,18 @@ QImage FrameSurfaces::Lend(QSize sizeDevice, qreal dDevicePixelRatio)
     std::erase_if(m_images, [&](const QImage& image) {
         return image.size() != sizeDevice || image.devicePixelRatio() != dDevicePixelRatio;
     });
-    for (auto it = m_images.begin(); it != m_images.end(); ++it) {
-        if (it->isDetached()) {
-            QImage image = std::move(*it);
-            m_images.erase(it);
-            if (m_pMemory)
-                m_pMemory->BeforeReuse(image);
-            return image;
-        }
+    ++m_nLent;
+    // A frame drawn in the process's memory is copied to be shown.
+    auto it = FindFree(true);
+    if (it == m_images.end())
+        it = FindFree(false);
+    if (it != m_images.end()) {
+        QImage image = std::move(*it);
+        m_images.erase(it);
+        return image;
     }
-    QImage image = m_pMemory ? m_pMemory->Make(sizeDevice) : QImage();
+    const bool bMayMake = m_pMemory && m_images.size() + m_nLent <= kMaxMade;
+    QImage image = bMayMake ? m_pMemory->Make(sizeDevice) : QImage();
     if (image.isNull())
         image = QImage(sizeDevice, QImage::Format_RGB32);
     image.setDevicePixelRatio(dDevicePixelRatio);
@@ -369,8 +371,28 @@ QImage FrameSurfaces::Lend(QSize sizeDevice, qreal dDevicePixelRatio)
 
 void FrameSurfaces::GiveBack(QImage image)
 {
-    // The shown frame, the one being drawn and one nested in it at most.
-    constexpr std::size_t kKept = 3;
-    if (m_images.size() < kKept)
-        m_images.push_back(std::move(image));
+    --m_nLent;
+    // Spares beyond the usual few go once the screen lets them go, those in
+    // the process's memory first.
+    while (m_images.size() >= kKept) {
+        auto it = FindFree(false);
+        if (it == m_images.end())
+            it = FindFree(true);
+        if (it == m_images.end())
+            break;
+        m_images.erase(it);
+    }
+    m_images.push_back(std::move(image));
+}
+
+bool FrameSurfaces::IsFree(const QImage& image) const
+{
+    return image.isDetached() && (!m_pMemory || m_pMemory->IsFree(image));
+}
+
+std::vector<QImage>::iterator FrameSurfaces::FindFree(bool bShared)
+{
+    return std::find_if(m_images.begin(), m_images.end(), [&](const QImage& image) {
+        return IsFree(image) && (m_pMemory && m_pMemory->IsOurs(image)) == bShared;
+    });
 }

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -64,23 +65,33 @@ private:
 };
 
 // Memory for frame images other than the process's own: memory the screen
-// shares, so that a finished frame is shown without a copy (X11Presenter).
+// shares, so that a finished frame is shown without a copy (X11Presenter,
+// WaylandPresenter).
 class SurfaceMemory {
 public:
     virtual ~SurfaceMemory() = default;
     // A new 32-bit image; a null one when none can be made.
     virtual QImage Make(QSize sizeDevice) = 0;
-    // Before an image it made is drawn on again: the screen may still be
-    // reading it.
-    virtual void BeforeReuse(const QImage& image) = 0;
+    virtual bool IsOurs(const QImage& image) const = 0;  // made by Make
+    // Whether an image may be drawn on now: one it made may still be read by
+    // the screen. Answers from what the screen has said so far.
+    virtual bool IsFree(const QImage& image) = 0;
 };
 
 // The images that frames are drawn on, kept between frames: a fresh
 // client-sized image for every frame costs more than drawing it. An image
 // is lent again only when no one else holds it (the window keeps the last
-// frame shown; a frame nested inside another draws on its own).
+// frame shown; a frame nested inside another draws on its own) and the
+// screen no longer reads it; else a new one is made, never waited for.
 class FrameSurfaces {
 public:
+    // Usually the shown frame, the one being drawn and one nested in it.
+    static constexpr std::size_t kKept = 3;
+    // Made from the memory at most at once: a compositor that holds every
+    // frame for a while (a box opening) gets new ones for 0.4 s of frames;
+    // beyond that frames are drawn in the process's memory.
+    static constexpr std::size_t kMaxMade = 6;
+
     std::unique_ptr<QtDrawingContext> Create(Size size, qreal dDevicePixelRatio);
     // New images come from pMemory, which must outlive this, when it can
     // make them.
@@ -90,7 +101,11 @@ private:
     friend class QtDrawingContext;
     QImage Lend(QSize sizeDevice, qreal dDevicePixelRatio);
     void GiveBack(QImage image);
+    bool IsFree(const QImage& image) const;
+    // The first free image kept, shared (made by the memory) or not.
+    std::vector<QImage>::iterator FindFree(bool bShared);
 
     std::vector<QImage> m_images;
+    std::size_t m_nLent = 0;
     SurfaceMemory* m_pMemory = nullptr;
 };

@@ -9,21 +9,31 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/DevicePixels.h"
+
 namespace screen_pixels {
 
-// One axis, counted from the screen's top-left (the same in both). Scaled, a
-// device pixel belongs to the game pixel it lies in (rounded down, never to
-// the nearest), for the pointer and the window's edges alike: the outermost
-// device pixel of an edge is on that edge in game pixels too.
-inline int ToGamePixel(int nDevice, qreal dRatio)
+// One axis, counted from the screen's top-left (the same in both): the one
+// rule every host converts by.
+using device_pixels::ToDevicePixel;
+using device_pixels::ToGamePixel;
+
+// A point from one kind of pixel to the other with ToGamePixel or
+// ToDevicePixel, axis by axis, counted from the screen's top-left ptOrigin.
+inline QPoint Rescaled(QPoint pt, QPoint ptOrigin, qreal dRatio, int (*pfnAxis)(int, qreal))
 {
-    return int(std::floor(nDevice / dRatio + 1e-9));
+    const QPoint ptFromOrigin = pt - ptOrigin;
+    return ptOrigin + QPoint(pfnAxis(ptFromOrigin.x(), dRatio), pfnAxis(ptFromOrigin.y(), dRatio));
 }
 
-// The first device pixel of a game pixel: ToGamePixel maps it back.
-inline int ToDevicePixel(int nGame, qreal dRatio)
+// The device step that puts a pointer read at ptDeviceRead on the first
+// device pixel of game pixel ptTarget. Worked out from the device reading,
+// not between game pixels: a pointer may sit anywhere inside its game pixel,
+// and a step between first pixels then lands one game pixel off. Exact when
+// the player has not moved since the reading; whatever they moved is kept.
+inline QPoint StepOnto(QPoint ptTarget, QPoint ptDeviceRead, QPoint ptOrigin, qreal dRatio)
 {
-    return int(std::ceil(nGame * dRatio - 1e-9));
+    return Rescaled(ptTarget, ptOrigin, dRatio, ToDevicePixel) - ptDeviceRead;
 }
 
 // A question about the pointer's place on the root window, sent when made

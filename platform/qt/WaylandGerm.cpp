@@ -2,6 +2,7 @@
 
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
@@ -15,6 +16,7 @@
 // which Qt dispatches.
 struct WaylandGerm::Listeners {
     static WaylandGerm& Self(void* pData) { return *static_cast<WaylandGerm*>(pData); }
+    static QPointF Fixed(wl_fixed_t x, wl_fixed_t y) { return QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y)); }
 
     // The seat's pointer, once it has one.
     static void SeatChanged(WaylandGerm& self)
@@ -37,7 +39,7 @@ struct WaylandGerm::Listeners {
     {
         WaylandGerm& self = Self(pData);
         if (pSurface && pSurface == self.Surface()) {
-            self.m_tracker.PointerEntered(self.FromSurface(x, y));
+            self.m_tracker.PointerEntered(Fixed(x, y));
             self.Moved();
             self.UpdateLock();
         }
@@ -56,7 +58,7 @@ struct WaylandGerm::Listeners {
         WaylandGerm& self = Self(pData);
         if (!self.m_tracker.IsPointerOver())
             return;
-        self.m_tracker.PointerMoved(self.FromSurface(x, y));
+        self.m_tracker.PointerMoved(Fixed(x, y));
         self.Moved();
     }
     static void Button(void*, wl_pointer*, uint32_t, uint32_t, uint32_t, uint32_t) {}
@@ -67,17 +69,17 @@ struct WaylandGerm::Listeners {
                          wl_fixed_t, wl_fixed_t)
     {
         WaylandGerm& self = Self(pData);
-        self.m_tracker.MovedBy(self.FromSurface(dx, dy));
+        self.m_tracker.MovedBy(Fixed(dx, dy));
         self.Moved();
     }
 
     static void Locked(void* pData, zwp_locked_pointer_v1*)
     {
         WaylandGerm& self = Self(pData);
-        self.m_tracker.SetLocked(true);
+        self.m_tracker.Locked();
         self.UpdateLock();  // let go again if the pointer left meanwhile
     }
-    static void Unlocked(void* pData, zwp_locked_pointer_v1*) { Self(pData).m_tracker.SetLocked(false); }
+    static void Unlocked(void* pData, zwp_locked_pointer_v1*) { Self(pData).m_tracker.Unlocked(); }
 
     static constexpr wl_pointer_listener kPointer{Enter, Leave, Motion, Button, Axis,
                                                   nullptr, nullptr, nullptr, nullptr, nullptr};
@@ -131,19 +133,21 @@ wl_surface* WaylandGerm::Surface() const
     return SurfaceOf(m_window.windowHandle());
 }
 
-QPointF WaylandGerm::FromSurface(wl_fixed_t x, wl_fixed_t y) const
+QPoint WaylandGerm::Read(QRect rcOuter)
 {
-    return QPointF(wl_fixed_to_double(x), wl_fixed_to_double(y)) / SurfaceScale(m_window.windowHandle());
+    TrackWindow(rcOuter);
+    return m_tracker.Read();
 }
 
-QPoint WaylandGerm::FrameOffset() const
+// Decorations the program draws, a new scale or another output change any
+// of these without the window's own size changing: taken afresh each time.
+void WaylandGerm::TrackWindow(QRect rcOuter)
 {
-    return m_window.geometry().topLeft() - m_window.frameGeometry().topLeft();
-}
-
-QPoint WaylandGerm::Read() const
-{
-    return m_window.frameGeometry().topLeft() + m_tracker.Position();
+    m_tracker.SetScale(SurfaceScale(m_window.windowHandle()));
+    m_tracker.SetWindow(rcOuter, m_window.geometry());
+    // Qt's size of the output the window is on: its mode at its scale.
+    if (const QScreen* pScreen = m_window.screen())
+        m_tracker.SetReach(pScreen->geometry().size());
 }
 
 void WaylandGerm::Step(QPoint ptFrom, QPoint ptTo)
@@ -165,7 +169,7 @@ void WaylandGerm::ShowGerm()
     // Made only once play has begun: the window is mapped by then, and the
     // picture's moves commit its surface.
     if (GermSurface* pPicture = bDrawn ? Picture() : m_pPicture.get()) {
-        pPicture->MoveTo(m_tracker.Position() * SurfaceScale(m_window.windowHandle()));
+        pPicture->MoveTo(m_tracker.OnSurface());
         pPicture->Show(bDrawn);
     }
     if (!bGerm)
@@ -204,11 +208,10 @@ void WaylandGerm::UpdateLock()
 // lock ends.
 void WaylandGerm::Release()
 {
-    const QPoint pt = m_tracker.Position();
+    const QPoint pt = m_tracker.OnSurface();
     if (wl_surface* pSurface = Surface()) {
-        const qreal dScale = SurfaceScale(m_window.windowHandle());
-        zwp_locked_pointer_v1_set_cursor_position_hint(m_pLock, wl_fixed_from_double(pt.x() * dScale),
-                                                       wl_fixed_from_double(pt.y() * dScale));
+        zwp_locked_pointer_v1_set_cursor_position_hint(m_pLock, wl_fixed_from_double(pt.x()),
+                                                       wl_fixed_from_double(pt.y()));
         wl_surface_commit(pSurface);
     }
     zwp_locked_pointer_v1_destroy(m_pLock);
@@ -219,7 +222,7 @@ void WaylandGerm::Release()
 void WaylandGerm::Moved()
 {
     if (m_pPicture && m_tracker.IsDrawn()) {
-        m_pPicture->MoveTo(m_tracker.Position() * SurfaceScale(m_window.windowHandle()));
+        m_pPicture->MoveTo(m_tracker.OnSurface());
         wl_display_flush(m_globals.pDisplay);
     }
 }
@@ -238,7 +241,7 @@ GermSurface* WaylandGerm::Picture()
 // is (locked or hidden); the player clicks where the germ is.
 void WaylandGerm::ClickAtGerm()
 {
-    const QPoint ptWindow = m_tracker.Position() - FrameOffset();
+    const QPoint ptWindow = m_tracker.InWindow();
     auto* pMenuBar = qobject_cast<QMenuBar*>(m_window.childAt(ptWindow));
     if (!pMenuBar)
         return;
@@ -251,12 +254,9 @@ bool WaylandGerm::eventFilter(QObject* pWatched, QEvent* pEvent)
     switch (pEvent->type()) {
     case QEvent::Show:
         // Clicks reach the window before any of its widgets.
-        if (pWatched == &m_window && m_window.windowHandle())
+        if (pWatched == &m_window && m_window.windowHandle()) {
             m_window.windowHandle()->installEventFilter(this);
-        [[fallthrough]];
-    case QEvent::Resize:
-        if (pWatched == &m_window) {
-            m_tracker.SetBounds(m_window.frameGeometry().size());
+            TrackWindow(m_window.frameGeometry());  // for the motion before the first reading
         }
         break;
     case QEvent::MouseButtonPress:

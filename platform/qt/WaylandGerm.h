@@ -9,8 +9,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QPoint>
-#include <QPointF>
-#include <cstdint>
+#include <QRect>
 #include <memory>
 
 #include "platform/qt/GermTracker.h"
@@ -30,8 +29,10 @@ public:
     static std::unique_ptr<WaylandGerm> Create(QWidget& window, const QPixmap& pixGerm, QPoint ptHotSpot);
     ~WaylandGerm() override;
 
-    // The germ in Qt's screen coordinates, where the window's frame is.
-    QPoint Read() const;
+    // The germ in Qt's screen coordinates, where the window's outer
+    // rectangle rcOuter is: the walls' rectangle, which bounds the germ's
+    // reach at every reading.
+    QPoint Read(QRect rcOuter);
     // The game's move: the germ goes from where it was read by the step.
     void Step(QPoint ptFrom, QPoint ptTo);
     void SetGermCursor(bool bGerm);
@@ -48,9 +49,7 @@ private:
     WaylandGerm(QWidget& window, WaylandGlobals& globals, const QPixmap& pixGerm, QPoint ptHotSpot);
     wl_surface* Surface() const;
     void ShowGerm();  // the germ drawn, or the pointer's picture, as the tracker says
-    QPoint FrameOffset() const;  // the window's top-left from the frame's
-    // A place or motion on the window's surface in game pixels.
-    QPointF FromSurface(int32_t x, int32_t y) const;
+    void TrackWindow(QRect rcOuter);
     GermSurface* Picture();      // made once the window has its surface
     void UpdateLock();
     void Release();

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <cmath>
+#include <optional>
 #include <wayland-client.h>
 
 #include "platform/qt/WaylandGlobals.h"
@@ -93,15 +94,14 @@ QImage WaylandPresenter::Make(QSize sizeDevice)
                   sizeDevice.width() * 4, QImage::Format_RGB32, &FreeBlock, pBlock);
 }
 
-// A frame later the compositor has long let go of an image it was shown, so
-// reading what has arrived is enough; waiting is the rare exception.
-void WaylandPresenter::BeforeReuse(const QImage& image)
+// Read from what Qt's event thread has taken off the connection: a round
+// trip here would hold the frame as long as the compositor holds the image,
+// a fifth of a second on mutter while a box opens.
+bool WaylandPresenter::IsFree(const QImage& image)
 {
-    Block* pBlock = Blocks::Of(image);
-    wl_display* pDisplay = Wayland()->pDisplay;
-    wl_display_dispatch_queue_pending(pDisplay, m_pQueue);
-    while (pBlock && pBlock->bHeld && wl_display_roundtrip_queue(pDisplay, m_pQueue) >= 0) {
-    }
+    wl_display_dispatch_queue_pending(Wayland()->pDisplay, m_pQueue);
+    const Block* pBlock = Blocks::Of(image);
+    return !pBlock || !pBlock->bHeld;
 }
 
 bool WaylandPresenter::IsOurs(const QImage& image) const
@@ -122,7 +122,10 @@ bool WaylandPresenter::Present(const QImage& image)
         }
         return false;
     }
-    Block* pBlock = Blocks::Of(Shareable(image));
+    const std::optional<QImage> shown = Shareable(image);
+    if (!shown)
+        return true;  // the screen still shows the frame before
+    Block* pBlock = Blocks::Of(*shown);
     if (!pBlock)
         return false;
     if (!m_pSurface) {

@@ -4,7 +4,8 @@
 // Qt, every frame would be copied into Qt's window buffer and that buffer
 // again into its other one (the compositor keeps the last buffer it was
 // given); here frames are drawn straight into shared memory and shown from
-// there. An image is drawn on again only once the compositor let it go.
+// there. An image is drawn on again only once the compositor let it go;
+// until then frames take others (FrameSurfaces).
 #include <QImage>
 #include <QPoint>
 #include <memory>
@@ -29,10 +30,8 @@ public:
 
     // SurfaceMemory. The images may outlive this presenter.
     QImage Make(QSize sizeDevice) override;
-    void BeforeReuse(const QImage& image) override;
-
-protected:
     bool IsOurs(const QImage& image) const override;
+    bool IsFree(const QImage& image) override;
 
 private:
     explicit WaylandPresenter(QWidget& view);

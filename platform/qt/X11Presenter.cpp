@@ -120,10 +120,11 @@ QImage X11Presenter::Make(QSize sizeDevice)
                   sizeDevice.width() * 4, QImage::Format_RGB32, &FreeBlock, pBlock);
 }
 
-void X11Presenter::BeforeReuse(const QImage& image)
+bool X11Presenter::IsFree(const QImage& image)
 {
     if (SharedBlock* pBlock = Blocks::Of(image))
         WaitUntilRead(*pBlock);
+    return true;
 }
 
 bool X11Presenter::IsOurs(const QImage& image) const
@@ -135,8 +136,8 @@ bool X11Presenter::Present(const QImage& image)
 {
     if (image.format() != QImage::Format_RGB32 || image.bytesPerLine() != image.width() * 4)
         return false;
-    const QImage shown = Shareable(image);
-    SharedBlock* pBlock = Blocks::Of(shown);
+    const std::optional<QImage> shown = Shareable(image);  // never busy: X11's blocks are always free
+    SharedBlock* pBlock = shown ? Blocks::Of(*shown) : nullptr;
     if (!pBlock)
         return false;
     xcb_connection_t* pX = Connection(m_pConnection);

@@ -27,10 +27,8 @@ public:
     // SurfaceMemory. The images may outlive this presenter, not Qt's
     // connection to the server.
     QImage Make(QSize sizeDevice) override;
-    void BeforeReuse(const QImage& image) override;
-
-protected:
     bool IsOurs(const QImage& image) const override;
+    bool IsFree(const QImage& image) override;
 
 private:
     X11Presenter(void* pConnection, unsigned int nWindow, int nDepth);

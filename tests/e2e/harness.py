@@ -15,10 +15,12 @@ from vpointer import VirtualPointer
 # The play area; the menu bar under Fusion and DejaVu Sans; the recording's rate (mono, 16-bit).
 W, H, BAR, RATE, WHITE, BLACK, RED = 489, 581, 19, 22050, (255, 255, 255), (0, 0, 0), (250, 0, 0)
 FIELD, WALL = (150, 0, 0), (100, 0, 0)  # the backdrop's middle and its outermost columns
+AUDIBLE = 1000  # a peak of the recording that something played
 # Menu titles' x on the menu bar, and their items: 22 px apart from y = 29, 30 px right of the title.
 MENUS = {"Start": (22, ["New Game", *(f"Level {n}" for n in range(2, 10)), "Final Level", "Ending Act"]),
          "Help": (67, ["Instructions", "About Vasculon"])}
 BINARY = os.path.abspath(os.environ["VASCULON"])  # VASCULON=path/to/vasculon python3 -m unittest test_x ...
+WINE = BINARY.lower().endswith(".exe")  # the Windows build: its tests run it under Wine (WineCase)
 
 
 def wait_until(condition, what, timeout=30, interval=0.05):
@@ -71,6 +73,10 @@ XFIXES.XFixesGetCursorImage.restype = POINTER(c_ushort)  # an XFixesCursorImage:
 
 class Case(unittest.TestCase):
     screen, sound, wid, xvfb = "1920x1080", False, None, ()  # xvfb: more of its options
+    runner, menus, pitch, box_name = (), MENUS, 22, f"^{os.path.basename(BINARY)}$"  # pitch: the menus' rows
+    mute_lines = 1  # what the game says on a machine with no sound: one line
+    menu_escapes = 1  # Escapes that take the keyboard back from an open menu
+    banners = 42, 62  # the widths of a level's white banner and the Final Level's, in its font
 
     def setUp(self):
         if self.sound and not shutil.which("pulseaudio"):  # never installed over the desktop's own server
@@ -112,11 +118,11 @@ class Case(unittest.TestCase):
     def cmd(self, *args):
         return subprocess.run(args, env=self.env, capture_output=True, text=True, timeout=30).stdout
 
-    def launch(self, progress=None, scale=1, **env):  # the game in a fresh directory, its window settled
+    def launch(self, progress=None, scale=1, binary=BINARY, **env):  # the game in a fresh directory, its window settled
         cwd = tempfile.mkdtemp(dir=self.tmp)
         self.file, self.log, self.scale = cwd + "/Saved Games.grm", cwd + ".log", scale
         self.write(progress) if progress is not None else None
-        self.wid = self.spawn([BINARY], lambda: self.boxes("--name", "^Vasculon$"), self.log, True, cwd=cwd,
+        self.wid = self.spawn([*self.runner, binary], lambda: self.boxes("--name", "^Vasculon$"), self.log, True, cwd=cwd,
                               env=dict(self.env, **env))[0]
 
         self.settle()
@@ -143,7 +149,7 @@ class Case(unittest.TestCase):
                                          self.cmd("xwininfo", "-id", str(wid)))))
 
     def to_screen(self, cx, cy):
-        return self.client[0] + cx * self.scale, self.client[1] + (BAR + cy) * self.scale
+        return round(self.client[0] + cx * self.scale), round(self.client[1] + (BAR + cy) * self.scale)
 
     def grab(self, x, y, w, h):
         image = X.XGetImage(self.dpy, X.XDefaultRootWindow(self.dpy), x, y, w, h, 0xFFFFFFFF, 2)  # ZPixmap
@@ -153,10 +159,10 @@ class Case(unittest.TestCase):
         return shot
 
     def shot(self):
-        return self.grab(*self.to_screen(0, 0), W * self.scale, H * self.scale)
+        return self.grab(*self.to_screen(0, 0), round(W * self.scale), round(H * self.scale))
 
     def text(self):  # (left, right) of a black-on-white text at the centre, or False
-        band = [(x, shot.at(x * k, y * k)) for shot, k in [(self.shot(), self.scale)] for y in range(288, 311)
+        band = [(x, shot.at(int(x * k), int(y * k))) for shot, k in [(self.shot(), self.scale)] for y in range(288, 311)
                 for x in range(184, 305)]
         white = [x for x, rgb in band if rgb == WHITE]
         return len(white) >= 30 and sum(max(rgb) < 80 for _, rgb in band) >= 10 and (min(white), max(white))
@@ -175,9 +181,9 @@ class Case(unittest.TestCase):
 
 
     def choose(self, title, item):
-        (x, y, _, _), (tx, items), k = self.client, MENUS[title], self.scale
-        ix, iy = x + (tx + 30) * k, y + (29 + 22 * items.index(item)) * k
-        self.move(x + tx * k, y + 9 * k, "click", "1")
+        (x, y, _, _), (tx, items), k = self.client, self.menus[title], self.scale
+        ix, iy = round(x + (tx + 30) * k), round(y + (29 + self.pitch * items.index(item)) * k)
+        self.move(round(x + tx * k), round(y + 9 * k), "click", "1")
         wait_until(lambda: not reddish(self.grab(ix, iy, 1, 1).at(0, 0)), f"the {title} menu to open")
         # Still on the item for more than a frame before the click, as a player's hand: the game's
         # moves are steps from the pointer it read before the frame, which keep any motion after it.
@@ -197,9 +203,12 @@ class Case(unittest.TestCase):
         wait_until(lambda: self.proc.poll() is not None if wid == self.wid else wid not in self.boxes(), name)
     close_box = key  # scripts/soak's name for it
 
-    def death(self, known=(), *name):  # the pointer held left of the window (walls kill); closes the new box
-        self.key(wait_until(lambda: self.move(max(0, self.frame[0] - 300), (self.frame[1] + self.frame[3]) // 2) or [
-            wid for wid in self.boxes(*name) if wid not in known], "a death box")[0])
+    def death(self, known=(), *name):  # closes the new box
+        self.key(self.flick(known, *name))
+
+    def flick(self, known=(), *name):  # the pointer held left of the window (walls kill) until a new box opens
+        return wait_until(lambda: self.move(max(0, self.frame[0] - 300), (self.frame[1] + self.frame[3]) // 2) or [
+            wid for wid in self.boxes(*name) if wid not in known], "a death box")[0]
 
     # The recording. parec hands its data over late, never early, and the
     # sink runs at a steady rate: the least delayed of the marks noted at each
@@ -411,3 +420,58 @@ class WaylandCase(Case):
         wait_until(lambda: wid not in self.windows() or wid == self.wid and self.proc.poll() is not None,
                    f"{name} to close window {wid}")
         wait_until(lambda: wid != self.wid or self.proc.poll() is not None, "the game to exit once its window closed")
+
+
+# The Windows build under Wine on the same Xvfb and openbox: its windows are
+# managed X windows, found and driven as the Qt host's are. What only Windows
+# knows (the outer rectangle the game reckons with, a box's message) comes
+# from window-list.exe, run in the same Wine session. One prefix, made once
+# and reused (a fresh one takes 10-15 s): the tests that use it run one at a time.
+PREFIX = os.environ.get("WINEPREFIX") or os.path.join(os.path.dirname(BINARY), "wine-e2e")
+LISTER = os.environ.get("VASCULON_WINDOW_LIST") or os.path.join(os.path.dirname(BINARY), "tests/e2e/window-list.exe")
+# Quiet, and no offer to install Mono or Gecko that would wait for a click;
+# sound through PulseAudio only, not ALSA, which has no card here and says so.
+WINE_ENV = dict(WINEPREFIX=PREFIX, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv=")
+# Wine's menus: the titles' x, their items 17 px apart.
+WINE_MENUS = {"Start": (21, MENUS["Start"][1]), "Help": (60, MENUS["Help"][1])}
+
+
+class WineCase(Case):
+    runner, menus, pitch, box_name = ("wine",), WINE_MENUS, 17, "^Vasculon$"
+    mute_lines = 0  # a Windows program has no terminal to say it in
+    menu_escapes = 2  # Windows' menu bar keeps the keyboard when its menu closes, until a second Escape
+    banners = 52, 79  # in the system font
+
+    def setUp(self):
+        if not os.path.exists(PREFIX + "/system.reg"):  # made without a display, so no window shows it
+            for args in (["wineboot", "-i"], ["wineserver", "-w"]):
+                subprocess.run(args, env=dict(os.environ, DISPLAY="", **WINE_ENV), capture_output=True, timeout=300)
+        super().setUp()
+        self.env.update(WINE_ENV)
+        # Before the X server goes: every process of the prefix ended, by the prefix's own server.
+        self.addCleanup(lambda: (self.wine("wineserver", "-k"), self.wine("wineserver", "-w")))
+
+    def wine(self, *args):  # runs args in the prefix, to their end, whatever they return
+        subprocess.run(args, env=dict(self.env, **WINE_ENV), capture_output=True, timeout=120)
+
+    def windows(self):  # [(outer rectangle, client origin, caption, children's texts)] of the visible windows
+        rows = [line.split("\t") for line in self.cmd("wine", LISTER).splitlines()]
+        return [(tuple(map(int, r[0].split())), tuple(map(int, r[1].split())), r[2], r[3:]) for r in rows if len(r) > 2]
+
+    def window(self, wid):  # the row of the X window wid: its client area starts where the X window does, or below a menu bar
+        x, y, _, _ = self.geometry(wid)
+        return wait_until(lambda: [w for w in self.windows() if w[1] in ((x, y), (x, y + BAR))], f"window {wid} in Wine")[0]
+
+    def settle(self):  # the game's own outer rectangle: Wine's borders are not openbox's
+        super().settle()
+        self.frame = self.window(self.wid)[0]
+
+    def death(self, known=(), *name):  # and the box, under the game's caption, says why (xdotool ignores case)
+        box = self.flick(known, *name)
+        _, _, caption, texts = self.window(box)
+        self.assertEqual((caption, "You have been disinfected!" in texts), ("Vasculon", True), texts)
+        self.key(box)
+
+
+if WINE:  # every session of the tests runs the Windows build
+    Case = WineCase  # noqa: F811

@@ -1,13 +1,12 @@
 # The game as a player meets it, without a sound server: the window, the ways
 # to close it, the countdown, the germ as the pointer, the walls, the progress
 # file, the Help boxes and a start without a display; and at twice the scale
-# on a 4K screen, the same sizes and walls, drawn at the screen's resolution.
+# on a 4K screen, the same sizes and walls, drawn at the screen's resolution;
+# at one and a half, moves that land on their game pixels.
 import math, os, re, subprocess, time  # noqa: E401
 from pathlib import Path
 
-from harness import BAR, BINARY, FIELD, WALL, Case, H, RED, W, reddish, tail, wait_still, wait_until
-
-GAME = os.path.basename(BINARY)
+from harness import BAR, BINARY, FIELD, WALL, Case, H, RED, W, WINE, reddish, tail, wait_still, wait_until
 
 
 class PlayerTest(Case):
@@ -45,7 +44,7 @@ class PlayerTest(Case):
         wait_until(lambda: self.pointer()[0] >= left + 150, "a push of 150 px to the right")
         self.choose("Help", "Instructions")
         box, = wait_until(self.boxes, "the instructions box")
-        self.death([box], "--name", f"^{GAME}$")  # the game goes on behind it
+        self.death([box], "--name", self.box_name)  # the game goes on behind it
         self.assertEqual(self.boxes(), [box], "the instructions went, or another box stayed")
         self.key(box)
         wait_until(lambda: self.move(*self.to_screen(244, 100)) or not self.cursor()[3], "the arrow after death")
@@ -56,19 +55,29 @@ class PlayerTest(Case):
         time.sleep(1)  # idle frames read the edited file: Level 2 is open
         self.begin("Level 2")
         self.key(self.wid, "Return")
-        self.assertEqual(len(tail(self.log).splitlines()), 1, "not one line on no sound")
+        self.assertEqual(len(tail(self.log).splitlines()), self.mute_lines, "not what it says on no sound")
 
-    def test_enter_and_escape_close_the_game_after_a_menu_was_closed_with_escape(self):
-        for name in ("Escape", "Return"):
+    def test_enter_opens_a_title_highlighted_by_alt_or_f10_escape_leaves_it_and_both_close_the_game_after_a_menu(self):
+        for name, highlight in (("Escape", "alt"), ("Return", "F10")):
             self.wid = None  # the next game's window may get the same id
             self.launch()
+            if WINE:  # Windows' own menu-bar keys: the menu closes on Escape, the game on the key after
+                (x, y, _, _), start = self.client, self.menus["Start"][0]
+                item = x + start + 30, y + 29  # Start's first item
+                self.move(x + start, y + 9, "click", "1")
+                wait_until(lambda: not reddish(self.grab(*item, 1, 1).at(0, 0)), "the Start menu to open")
+                self.cmd("xdotool", "key", *["Escape"] * self.menu_escapes)
+                wait_until(lambda: reddish(self.grab(*item, 1, 1).at(0, 0)), "the Start menu to close")
+                self.key(self.wid, name)
+                continue
             (x, y, _, _) = self.client
-            item = x + 52, y + 29  # Start's first item
-            self.move(x + 22, y + 9, "click", "1")
-            wait_until(lambda: not reddish(self.grab(*item, 1, 1).at(0, 0)), "the Start menu to open")
-            self.cmd("xdotool", "key", "Escape")
-            wait_until(lambda: reddish(self.grab(*item, 1, 1).at(0, 0)), "the Start menu to close")
-            self.key(self.wid, name)
+            start_menu = lambda: not reddish(self.grab(x + 52, y + 29, 1, 1).at(0, 0))  # its first item  # noqa: E731
+            self.cmd("xdotool", "windowactivate", "--sync", str(self.wid))
+            for keys in ([highlight, "Escape", highlight, "Return"], ["Escape"], ["click"], ["Escape"]):
+                # The game stays on Escape and the menu opens; closed with Escape; opened by a click; closed.
+                self.move(x + 22, y + 9, "click", "1") if keys == ["click"] else self.cmd("xdotool", "key", *keys)
+                wait_until(lambda: start_menu() != (keys == ["Escape"]), f"{keys} to open or close the Start menu")
+            self.key(self.wid, name)  # the game closes: a menu closed with Escape left the keyboard with the bar
 
     def test_the_window_class_names_the_desktop_entry(self):
         # A dock matches the window to its menu entry, and so to its name and icon, by this class.
@@ -99,3 +108,24 @@ class HiDpiTest(Case):
         # Started where no progress file was: the countdown's save went to the data folder under HOME.
         self.assertEqual((self.progress(), Path(self.tmp, ".local/share/vasculon/Saved Games.grm").read_bytes()),
                          (None, bytes(4)))
+
+    def test_scale_1_5_the_start_point_pushes_and_pulls_land_on_their_game_pixels(self):
+        self.launch(8, scale=1.5, QT_SCALE_FACTOR="1.5")
+        game, first = (lambda p: [math.floor(c / 1.5) for c in p]), (lambda g: [math.ceil(c * 1.5) for c in g])
+        seen, pulls, end = [], 0, time.monotonic() + 120
+        while pulls < 3:  # a death (a drifter, the chaser) starts the level again
+            self.begin("Level 7")
+            (left, y), at = (self.frame[0], self.pointer()[1]), self.pointer()
+            self.assertEqual(first(game(at)), list(at), "the start point")
+            # From the second device pixel of a game pixel past the left wall: pushed 200 px, in 20 px steps.
+            self.move(x := next(v for v in range(left - 3, left) if v % 3 == 1), y)
+            seen = [(x, y)]
+            while pulls < 3 and not self.boxes() and time.monotonic() < end:
+                if (at := self.pointer()) != seen[-1]:  # then the grabber's 5 px pulls, both axes at once
+                    dx, dy = [a - b for a, b in zip(game(at), game(seen[-1]))]
+                    seen.append(at)
+                    self.assertTrue(first(game(at)) == list(at) and dx % 5 == dy % 5 == 0, seen)
+                    pulls += dx != 0 != dy
+            self.assertLess(time.monotonic(), end, f"no grab seen: {seen}")
+            self.key(self.boxes()[0]) if self.boxes() else None
+        self.assertGreaterEqual(max(p[0] for p in seen), x + 299, f"no push: {seen}")

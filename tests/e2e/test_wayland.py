@@ -35,16 +35,32 @@ class WaylandChecks(WaylandCase):  # run by its subclasses, one a compositor
         while self.wid in self.windows():  # a death box may have come first
             self.key((self.boxes() or [self.wid])[0], "Escape")
 
-    def test_walls_push_the_drawn_germ_back_a_flick_is_one_touch_and_seven_kill(self):
+    def test_every_wall_pushes_the_drawn_germ_back_and_one_flick_past_the_right_wall_kills(self):
         self.launch()
         self.begin("New Game")  # its countdown has walls and no hazards
-        (left, _, right, _), (x, y) = self.frame, self.germ()
-        for flick, back in ((3000, right - 200), (-3000, left + 200)):  # far past the window: on its edge, pushed back
-            self.mouse.move(flick, 0)
-            places = self.path(lambda p: p[-1] == (back, y))
-            steps = {b[0] - a[0] for a, b in zip(places, places[1:])}
-            self.assertTrue(len(places) > 4 and all(step * flick < 0 == step % 20 for step in steps), places)
-        self.key(wait_until(lambda: self.mouse.move(-3000, 0) or self.boxes(), "a touch a frame to kill", 10, 0)[0])
+        left, top, right, bottom = self.frame
+        # 4 px past each wall, a touch; pushed back 20 px a frame for ten frames.
+        for axis, wall, out in ((0, right, 4), (0, left, -4), (1, top, -4), (1, bottom, 4)):
+            at = self.germ()
+            self.mouse.move(*[wall + out - at[axis] if i == axis else 0 for i in (0, 1)])
+            back = [wall + out - 200 * (out > 0 or -1) if i == axis else at[i] for i in (0, 1)]
+            places = [p for p in self.path(lambda p: list(p[-1] or ()) == back) if p and left + 8 <= p[0] <= right - 8
+                      and top + 8 <= p[1] <= bottom - 8]  # whole in the window: where its ring shows whole
+            steps = {b[axis] - a[axis] for a, b in zip(places, places[1:])}
+            self.assertTrue(steps and all(step * out < 0 == step % 20 for step in steps), (axis, places))
+        # The germ stays out, far past the wall, for the seven frames that kill it.
+        self.mouse.move(1500, 0)
+        self.key(wait_until(self.boxes, "the death box within 2 s of one flick", 2, 0.02)[0])
+        self.key(self.wid, "Escape")
+
+    def test_the_ending_act_shakes_the_picture_5_px_inside_the_window(self):  # no window moves on Wayland
+        self.launch(12)
+        x, y, _, _ = self.client
+        self.choose("Start", "Ending Act")
+        row = lambda: (shot := self.grab(x, y + BAR + H // 2, 8, 1)) and [shot.at(i, 0) for i in range(8)]  # noqa: E731
+        shaken = wait_until(lambda: (r := row())[5] == WALL != r[4] and r, "the picture 5 px right", 30, 0)
+        self.assertTrue(len(set(shaken[:5])) == 1 and not reddish(shaken[0]), shaken)  # the window's ground
+        wait_until(lambda: row()[0] == WALL, "the picture back in its place", 30, 0)
         self.key(self.wid, "Escape")
 
     def test_a_click_with_the_germ_over_start_opens_the_menu_then_enter_closes_the_game(self):
@@ -89,8 +105,10 @@ class WaylandChecks(WaylandCase):  # run by its subclasses, one a compositor
         arrow = wait_until(lambda: (shot := self.grab(gx - 30, gy - 30, 60, 60)).find(BLACK) and [
             (gx - 30 + x, gy - 30 + y) for x, y in shot.find(BLACK) + shot.find(WHITE) if not inside((gx - 30 + x, gy - 30 + y))],
             "the pointer where the germ died", 10)
-        tip = min(arrow, key=lambda p: (p[1], p[0]))
-        self.assertLess(math.dist(tip, (gx, gy)), 9, (tip, places[-3:]))  # one last pull may go unseen
+        # The arrow's top lies about (4, 4) from its hot spot; the last pulls may go unseen on a busy machine (9.06 px
+        # was one more): the pointer is near the reel's line, a few pulls on at most.
+        tip, (sx, sy) = min(arrow, key=lambda p: (p[1], p[0])), steps[-1]
+        self.assertLess(min(math.dist(tip, (gx + k * sx, gy + k * sy)) for k in range(4)), 7, (tip, steps[-3:], places[-3:]))
         self.mouse.move(bx + bw + OK_BUTTON[0] - tip[0], by + bh + OK_BUTTON[1] - tip[1])
         self.mouse.click()
         wait_until(lambda: not self.boxes(), "the box closed by its OK")

@@ -81,7 +81,7 @@ TEST_P(ContactTest, TheGermDiesOnTheEdgeOfTheFamilysContactAreaAndNotAPixelOut)
         // A running frame of every family, in effect the installed one's group update.
         const int bAlive = d.UpdateFirstWave(dc, 15, 1) && d.UpdateSecondWave(dc, 1) && d.UpdateSyringes(dc, 1) &&
                            (!d.m_pChaser || d.UpdateChaser(dc, 3, 1)) && (!d.m_pGrabber || d.UpdateGrabber(dc, 1));
-        EXPECT_EQ(std::make_pair(bAlive, m_platform.m_boxes.size()), std::make_pair(bOn ? 0 : 1, 1ul)) << bOn;
+        EXPECT_EQ(std::make_pair(bAlive, m_platform.m_boxes.size()), std::make_pair(bOn ? 0 : 1, std::size_t{1})) << bOn;
     }
 }
 

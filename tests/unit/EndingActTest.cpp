@@ -104,6 +104,17 @@ TEST_F(EndingActTest, PlaysFrameForFrameAndReturnsToIdleAfter195Calls)
               (Rect{rcFirst.left - 480, rcFirst.top - 480, rcFirst.right + 480, rcFirst.bottom + 480}));
 }
 
+// Each droplet draws its x, then its y, from a rand() never seeded: the
+// splatter is the same pattern on every run.
+TEST_F(EndingActTest, EachDropletDrawsItsXThenItsY)
+{
+    m_dlg.m_ending.s_rcSplatter = Rect{10, 20, 210, 320};
+    m_platform.m_randQueue = {205, 1, 3, 301};
+    RecordingDrawingContext dc;
+    m_dlg.Splatter(dc);
+    EXPECT_EQ(std::pair(dc.m_shapes[0].rc, dc.m_shapes[1].rc), std::pair(Rect{15, 21, 23, 29}, Rect{13, 21, 21, 29}));
+}
+
 // The act's values start afresh: a second run is the first again, but for
 // the window, which ends another 5 pixels right, and where the drops fall.
 TEST_F(EndingActTest, ASecondRunPlaysTheSameApartFromTheWindowPosition)

@@ -58,10 +58,15 @@ TEST_F(GrabberTest, TheLinePullsTowardTheAnchorThenClosingLetsGoAndSlidesOutForG
     EXPECT_EQ(std::tuple(m_grabber.m_nPhase, m_grabber.m_ptAnchor.x, m_platform.m_cursorMoves.size()),
               std::tuple(61, 464 + 5 * 10, 3u + 0 + 1));
     // The pull comes before the contact test: pulled onto the body's left
-    // edge, 464, the germ dies in that same frame.
+    // edge, 464, the germ dies in that same frame; and the frame behind the
+    // death box shows the cell that killed (body, nucleus, mouth, line).
     m_grabber.m_bGrabbing = 1;
     PlaceGermAt(Point{459, 215});
+    m_dc.m_shapes.clear();
+    size_t nShapesAtBox = 0;
+    m_platform.m_onMessageBox = [&](const std::string&) { nShapesAtBox = m_dc.m_shapes.size(); };
     EXPECT_EQ(m_dlg.UpdateGrabber(m_dc, 1), 0);
+    EXPECT_EQ(nShapesAtBox, 4u);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST_F(SyringeTest, ACycleSlidesInSpraysTrailsOffWithdrawsAndRespawns)
         m_dlg.m_rcClient.right = c.nClientRight;
         m_platform.m_sounds.clear();
         advance(21);  // slid 100 in; the sound and a fresh puff, not yet extended
-        EXPECT_EQ(std::make_pair(s.m_rcSpray, m_platform.m_sounds.size()), std::make_pair(c.rcStart, 1ul));
+        EXPECT_EQ(std::make_pair(s.m_rcSpray, m_platform.m_sounds.size()), std::make_pair(c.rcStart, std::size_t{1}));
         advance(99);  // 80 extensions, then 19 steps trailing off
         EXPECT_EQ(std::make_pair(s.m_rcSpray, s.m_bSpraying), std::make_pair(c.rcEnd, 1));
         advance(20);  // withdrawn; the last step wraps and respawns
@@ -56,7 +56,7 @@ TEST_F(SyringeTest, ClosingShowsAndTestsAnOutSprayOnceThenWithdrawsForGood)
     for (int i = 0; i < 30; ++i)
         ASSERT_EQ(m_dlg.UpdateSyringes(dc, 0), 1);
     EXPECT_EQ(std::make_tuple(s.m_ptBody[0].x, s.m_nPhase, m_platform.m_sounds.size()),
-              std::make_tuple(100 - 5 * 31, 121, 0ul));
+              std::make_tuple(100 - 5 * 31, 121, std::size_t{0}));
     const std::vector<DrawnShape>& shapes = dc.m_shapes;
     ASSERT_EQ(shapes.size(), 2u + 60 + 2 * 30);
     // A grey body and a black stripe, both outlined 2 pixels black; green dots outlined 1 pixel green.

@@ -1,0 +1,140 @@
+// What the game asks of the machine, as the Windows desktop answers it.
+#include "platform/win32/GameWindow.h"
+
+#include <shellapi.h>
+
+#include <cstdlib>
+
+#include "platform/MenuResource.h"
+#include "platform/win32/Boxes.h"
+#include "platform/win32/GdiDrawingContext.h"
+#include "platform/win32/SavedGamesFolder.h"
+#include "platform/win32/WideText.h"
+
+void GameWindow::SetTimer(int nId, int nPeriodMs)
+{
+    m_timers.Set(nId, nPeriodMs);
+}
+
+void GameWindow::KillTimer(int nId)
+{
+    m_timers.Kill(nId);
+}
+
+bool GameWindow::GetCursorPos(Point& pt)
+{
+    return m_pointer.Read(pt);
+}
+
+void GameWindow::SetCursorPos(Point pt)
+{
+    m_pointer.Move(pt);
+}
+
+void GameWindow::SetGermCursor(bool bGerm)
+{
+    if (bGerm == m_bGermCursor)
+        return;
+    m_bGermCursor = bGerm;
+    ShowCursorNow();
+}
+
+Rect GameWindow::GetClientRect()
+{
+    return Rect{0, 0, kClientSize.cx, kClientSize.cy};
+}
+
+Rect GameWindow::GetWindowRect()
+{
+    RECT rc{};
+    ::GetWindowRect(m_hwnd, &rc);
+    return m_scale.ToGame(rc);
+}
+
+// The height of a single-line menu bar, as the game's walls reckon it.
+int GameWindow::GetMenuBarHeight()
+{
+    return m_scale.ToGameLength(::GetSystemMetricsForDpi(SM_CYMENU, m_scale.Dpi()));
+}
+
+// Onto the first device pixel of the game pixel asked for, so that the
+// window is read back exactly where the game put it.
+void GameWindow::MoveWindow(Point ptTopLeft)
+{
+    const POINT pt = m_scale.ToDevice(ptTopLeft);
+    ::SetWindowPos(m_hwnd, nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void GameWindow::EnableMenuItem(int nCommandId, bool bEnabled)
+{
+    ::EnableMenuItem(m_hMenuBar, UINT(nCommandId), MF_BYCOMMAND | (bEnabled ? MF_ENABLED : MF_GRAYED | MF_DISABLED));
+}
+
+std::unique_ptr<DrawingContext> GameWindow::CreateFrameSurface(Size size)
+{
+    return std::make_unique<GdiDrawingContext>(size, m_bitmaps, int(m_scale.Dpi()));
+}
+
+// One block copy of the finished frame, at the window's scale.
+void GameWindow::PresentFrame(DrawingContext& dc)
+{
+    // Every surface the game draws on was made by CreateFrameSurface.
+    const auto& surface = static_cast<GdiDrawingContext&>(dc);
+    const Size size = surface.GetDeviceSize();
+    HDC hdcSurface = surface.GetHdc();
+    // Scaled, the surface maps game pixels to device pixels, and BitBlt
+    // would scale its source once more: the copy is of device pixels.
+    const int nSaved = ::SaveDC(hdcSurface);
+    ::SetMapMode(hdcSurface, MM_TEXT);
+    HDC hdcWindow = ::GetDC(m_hwnd);
+    ::BitBlt(hdcWindow, 0, 0, size.cx, size.cy, hdcSurface, 0, 0, SRCCOPY);
+    ::ReleaseDC(m_hwnd, hdcWindow);
+    ::RestoreDC(hdcSurface, nSaved);
+}
+
+void GameWindow::PlaySound(int nSoundId)
+{
+    m_sound.Play(nSoundId);
+}
+
+void GameWindow::MessageBox(std::string_view strText)
+{
+    ShowMessageBox(m_hwnd, strText);
+}
+
+void GameWindow::ShowAbout(CAboutDlg& dlg)
+{
+    ShowAboutBox(m_hInstance, m_hwnd, dlg);
+}
+
+void GameWindow::OpenUrl(std::string_view strUrl)
+{
+    ::ShellExecuteW(m_hwnd, nullptr, Widen(strUrl).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void GameWindow::Sleep(int nMs)
+{
+    ::Sleep(DWORD(nMs));
+}
+
+int GameWindow::GetLocalSeconds()
+{
+    SYSTEMTIME time{};
+    ::GetLocalTime(&time);
+    return time.wSecond;
+}
+
+int GameWindow::Rand()
+{
+    return std::rand();
+}
+
+std::string GameWindow::GetEnvironment(const std::string& strName)
+{
+    return EnvironmentVariable(strName);
+}
+
+std::optional<std::string> GameWindow::GetSavedGamesFolder()
+{
+    return SavedGamesFolder();
+}
