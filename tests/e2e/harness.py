@@ -303,7 +303,10 @@ class MutterSession:  # GNOME's mutter 43 headless with a session bus and PipeWi
         remote = self.remote = wait_until(lambda: connect(RemoteDesktop, bus), "mutter's remote desktop")
         case.addCleanup(remote.stop)
         self.move, self.abs, self.click = remote.move, remote.abs, remote.click
-        self.abs(1919, 1079)  # the seat has no pointer until a first event: one in the corner, out of the way
+        # The seat has no pointer and no keyboard until a first event of each: a move to the corner, out of
+        # the way, and a Shift, before the game starts (a key that makes the keyboard reaches no window).
+        self.abs(1919, 1079)
+        remote.key("Shift_L")
         self.frames = Frames(remote.node, self.env, open(case.tmp + "/gst.log", "wb"))
         case.addCleanup(lambda: (self.frames.proc.terminate(), self.frames.proc.wait(10)))
         wait_until(lambda: self.frames.last, "the screen's first frame")
@@ -318,7 +321,11 @@ class MutterSession:  # GNOME's mutter 43 headless with a session bus and PipeWi
     def windows(self, pid):  # the game's window, once found, and the boxes seen over it or beside it
         frame = self.frames.latest()
         self.client = self.client or self.find_game(frame)
-        return {self.game: ("Vasculon", self.client), **self.find_box(frame)} if self.client else {}
+        return {self.game: ("Vasculon", self.client), **self.find_box(frame)} if self.client and self.shown(frame) else {}
+
+    def shown(self, frame):  # the play area's bottom row still on the screen: below any box, the germ rarely there
+        x, y, w, h = self.client
+        return any(reddish(tuple(frame[4 * (1920 * (y + h - 2) + x + i):][:3][::-1])) for i in range(10, w - 10, 40))
 
     def find_box(self, frame):  # {"box": its outer rectangle as (x, y, w, h)} of a box's grey, over the play area or beside the game
         (x, y, w, h), (left, top, right, bottom) = self.client, self.outer(self.client, frame)

@@ -8,7 +8,7 @@ import subprocess, threading, time  # noqa: E401
 from gi.repository import Gio, GLib
 
 BTN_LEFT = 0x110
-KEYCODES = {"Return": 28, "Escape": 1}  # evdev
+KEYCODES = {"Return": 28, "Escape": 1, "Shift_L": 42}  # evdev
 RD, SC = "org.gnome.Mutter.RemoteDesktop", "org.gnome.Mutter.ScreenCast"
 
 
