@@ -4,9 +4,9 @@
 #include <QPainter>
 
 #include "platform/qt/FramePresenter.h"
-#include "platform/qt/WaylandPresenter.h"
+#include "platform/qt/wayland/WaylandPresenter.h"
 #ifdef VASCULON_HAVE_XCB_SHM
-#include "platform/qt/X11Presenter.h"
+#include "platform/qt/x11/X11Presenter.h"
 #endif
 
 FrameView::FrameView(int nWidth, int nHeight, QWidget* pParent)

@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
@@ -18,7 +17,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
-#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -29,8 +27,8 @@
 #include "platform/qt/MenuBarKeys.h"
 #include "platform/qt/QtDrawingContext.h"
 #include "platform/qt/ScreenPixels.h"
-#include "platform/qt/WaylandGerm.h"
-#include "platform/qt/WaylandGlobals.h"
+#include "platform/qt/wayland/ModalMarking.h"
+#include "platform/qt/x11/XServer.h"
 
 namespace {
 
@@ -38,11 +36,6 @@ namespace {
 // base units. The game takes all its geometry from it.
 constexpr int kClientWidth = 489;
 constexpr int kClientHeight = 581;
-constexpr int kGermHotSpot = 15;
-// How long before a frame the pointer is asked for (see
-// AskPointerAheadOfNextFrame): time enough for the X server to answer on a
-// busy machine, too short to notice.
-constexpr int kPointerLeadMs = 4;
 
 QString FromGame(std::string_view str)
 {
@@ -57,17 +50,9 @@ QIcon LoadIcon()
     return icon;
 }
 
-QPixmap LoadGermPicture()
+QRect ToQRect(const Rect& rc)
 {
-    return QPixmap(QStringLiteral(":/res/cursor/130.png"));
-}
-
-QCursor LoadGermCursor()
-{
-    const QPixmap pixmap = LoadGermPicture();
-    if (pixmap.isNull())
-        return QCursor(Qt::CrossCursor);  // still marks the germ's point
-    return QCursor(pixmap, kGermHotSpot, kGermHotSpot);
+    return QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
 }
 
 }  // namespace
@@ -75,18 +60,15 @@ QCursor LoadGermCursor()
 GameWindow::GameWindow()
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_icon(LoadIcon()), m_curGerm(LoadGermCursor()), m_dlg(*this)
+      m_icon(LoadIcon()), m_dlg(*this)
 {
     setWindowTitle(QString::fromUtf8(kWindowCaption));
-    m_pointerTimer.setSingleShot(true);
-    m_pointerTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_pointerTimer, &QTimer::timeout, this, [this] { m_pointerAhead.emplace(); });
     setWindowIcon(m_icon);
     m_bWindowFixed = QGuiApplication::platformName() == QLatin1String("wayland");
     m_pView = new FrameView(kClientWidth, kClientHeight, this);
     setCentralWidget(m_pView);
     BuildMenus();
-    m_pWaylandGerm = WaylandGerm::Create(*this, LoadGermPicture(), QPoint(kGermHotSpot, kGermHotSpot));
+    m_pPointer = GamePointer::Create(*this);
     // The size follows the client area and the menu bar; the player cannot
     // change it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -179,25 +161,20 @@ void GameWindow::OnTick(int nId)
             RunWithFreshReading([this, nId] {
                 AskPointerAheadOfNextFrame();
                 m_dlg.OnTimer(nId);
-            }, m_ptCursor, m_ptCursorDevice);
+            }, m_ptCursor);
         },
         Qt::QueuedConnection);
 }
 
-// The X server is asked where the pointer is a moment before each frame: the
-// answer arrives while the game sleeps, and the frame never waits for the
-// server (on a busy machine a wait mid-frame can cost it another program's
-// whole time slice). Timed from the frame timer's own schedule, so a late
-// question never makes a late frame.
+// A pointer read from a server is asked for a moment before each frame: on a
+// busy machine a wait mid-frame can cost the frame another program's whole
+// time slice. Each question replaces the last, so an answer a frame did not
+// read is never used a frame later.
 void GameWindow::AskPointerAheadOfNextFrame()
 {
-    if (m_pWaylandGerm)
-        return;  // the germ is ours to read there: nothing to ask, no wake-up
-    // Each question replaces the last, so an answer a frame did not read is
-    // never used a frame later.
     const auto it = m_mapTimers.find(game::kFrameTimer);
     if (it != m_mapTimers.end() && it->second->isActive())
-        m_pointerTimer.start(std::max(0, it->second->remainingTime() - kPointerLeadMs));
+        m_pPointer->AskAhead(it->second->remainingTime());
 }
 
 void GameWindow::SetTimer(int nId, int nPeriodMs)
@@ -210,7 +187,7 @@ void GameWindow::SetTimer(int nId, int nPeriodMs)
     }
     pTimer->start(nPeriodMs);
     if (nId == game::kFrameTimer) {
-        m_pointerAhead.reset();  // an answer from before the restart is old
+        m_pPointer->ForgetAhead();  // an answer from before the restart is old
         AskPointerAheadOfNextFrame();
     }
 }
@@ -219,10 +196,8 @@ void GameWindow::KillTimer(int nId)
 {
     if (auto it = m_mapTimers.find(nId); it != m_mapTimers.end())
         it->second->stop();
-    if (nId == game::kFrameTimer) {
-        m_pointerTimer.stop();
-        m_pointerAhead.reset();
-    }
+    if (nId == game::kFrameTimer)
+        m_pPointer->ForgetAhead();
 }
 
 bool GameWindow::IsScaled() const
@@ -230,34 +205,12 @@ bool GameWindow::IsScaled() const
     return devicePixelRatioF() != 1.0;
 }
 
-QPoint GameWindow::Rescaled(QPoint pt, int (*pfnAxis)(int, qreal)) const
-{
-    return screen_pixels::Rescaled(pt, ScreenOrigin(), devicePixelRatioF(), pfnAxis);
-}
-
-QPoint GameWindow::ScreenOrigin() const
-{
-    return screen() ? screen()->geometry().topLeft() : QPoint();
-}
-
-
-// Read from the server once a frame: every hazard's contact test asks, and
-// each answer is a round trip to the X server, which a busy machine makes
-// slow enough to delay the frame. A move by the game is where it put it.
+// Read once a frame (see FrameReading.h); a move by the game is where it put
+// it. The walls are those of the reading's moment, whatever changed them.
 bool GameWindow::GetCursorPos(Point& pt)
 {
-    if (!m_ptCursor && m_pWaylandGerm) {
-        // Within the walls' own rectangle, whatever changed it since.
-        const Rect rc = GetWindowRect();
-        m_ptCursor = m_pWaylandGerm->Read(QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top));
-    }
-    if (!m_ptCursor) {
-        const std::optional<QPoint> ptDevice =
-            m_pointerAhead ? m_pointerAhead->Answer() : screen_pixels::Pointer();
-        m_pointerAhead.reset();
-        m_ptCursorDevice = ptDevice;
-        m_ptCursor = ptDevice ? Rescaled(*ptDevice, screen_pixels::ToGamePixel) : QCursor::pos();
-    }
+    if (!m_ptCursor)
+        m_ptCursor = m_pPointer->Read([this] { return ToQRect(GetWindowRect()); });
     pt = Point{m_ptCursor->x(), m_ptCursor->y()};
     return true;
 }
@@ -269,22 +222,7 @@ void GameWindow::SetCursorPos(Point pt)
     Point ptRead;
     GetCursorPos(ptRead);
     const QPoint ptFrom = *std::exchange(m_ptCursor, QPoint(pt.x, pt.y));
-    if (m_pWaylandGerm) {
-        m_pWaylandGerm->Step(ptFrom, *m_ptCursor);
-        return;
-    }
-    const QPoint ptStep = m_ptCursorDevice ? screen_pixels::StepOnto(*m_ptCursor, *m_ptCursorDevice,
-                                                                     ScreenOrigin(), devicePixelRatioF())
-                                           : QPoint();
-    if (!m_ptCursorDevice || !screen_pixels::MovePointerBy(ptStep)) {
-        QCursor::setPos(*m_ptCursor);
-        return;
-    }
-    *m_ptCursorDevice += ptStep;  // where a second move this frame steps from
-    // Sent with the frame, or right after whatever moved it outside one:
-    // sending at once mid-frame wakes the server, which may take the
-    // processor from the frame.
-    QMetaObject::invokeMethod(this, &screen_pixels::Flush, Qt::QueuedConnection);
+    m_pPointer->Step(ptFrom, *m_ptCursor);
 }
 
 void GameWindow::SetGermCursor(bool bGerm)
@@ -292,12 +230,7 @@ void GameWindow::SetGermCursor(bool bGerm)
     if (bGerm == m_bGermCursor)
         return;
     m_bGermCursor = bGerm;
-    if (m_pWaylandGerm) {
-        m_pWaylandGerm->SetGermCursor(bGerm);
-        return;
-    }
-    // The whole window, menu bar included, shows the germ.
-    setCursor(bGerm ? m_curGerm : QCursor(Qt::ArrowCursor));
+    m_pPointer->SetGermCursor(bGerm);
 }
 
 Rect GameWindow::GetClientRect()
@@ -316,14 +249,14 @@ Rect GameWindow::OuterRect()
 {
     // Asked again only when Qt has seen the window move.
     if (IsScaled() && (!m_rcOuterDevice || m_rcOuterSeen != frameGeometry())) {
-        m_rcOuterDevice = screen_pixels::OuterFrame(windowHandle());
+        m_rcOuterDevice = x_server::OuterFrame(windowHandle());
         m_rcOuterSeen = frameGeometry();
     }
     if (IsScaled() && m_rcOuterDevice) {
         const QRect& rc = *m_rcOuterDevice;
-        const QPoint ptTopLeft = Rescaled(rc.topLeft(), screen_pixels::ToGamePixel);
-        const QPoint ptBeyond =
-            Rescaled(rc.topLeft() + QPoint(rc.width(), rc.height()), screen_pixels::ToGamePixel);
+        const QPoint ptTopLeft = screen_pixels::Rescaled(*this, rc.topLeft(), screen_pixels::ToGamePixel);
+        const QPoint ptBeyond = screen_pixels::Rescaled(*this, rc.topLeft() + QPoint(rc.width(), rc.height()),
+                                                        screen_pixels::ToGamePixel);
         return Rect{ptTopLeft.x(), ptTopLeft.y(), ptBeyond.x(), ptBeyond.y()};
     }
     const QRect rc = frameGeometry();
@@ -403,8 +336,7 @@ void GameWindow::ShowAbout(CAboutDlg& dlg)
 
 void GameWindow::HoldGerm(bool bHeld)
 {
-    if (m_pWaylandGerm)
-        m_pWaylandGerm->Hold(bHeld);
+    m_pPointer->Hold(bHeld);
 }
 
 void GameWindow::RunModal(QDialog& box)

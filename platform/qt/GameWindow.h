@@ -2,7 +2,6 @@
 // The game's window on the desktop: a fixed 489 x 581 client area under a
 // "Start" and "Help" menu bar. It owns the game (CGermDlg), forwards ticks
 // and menu commands to it, and serves it as its Platform.
-#include <QCursor>
 #include <QIcon>
 #include <QMainWindow>
 #include <QTimer>
@@ -14,6 +13,7 @@
 #include "app/CGermDlg.h"
 #include "platform/MenuResource.h"
 #include "platform/Platform.h"
+#include "platform/qt/GamePointer.h"
 #include "platform/qt/QtDrawingContext.h"
 #include "platform/qt/ScreenPixels.h"
 #include "platform/qt/SoundPlayer.h"
@@ -23,7 +23,6 @@ class QAction;
 class QDialog;
 class QKeyEvent;
 class QMoveEvent;
-class WaylandGerm;
 
 class GameWindow final : public QMainWindow, public Platform {
 public:
@@ -65,14 +64,10 @@ private:
     void OnTick(int nId);
     void AskPointerAheadOfNextFrame();
     void RunModal(QDialog& box);
-    // A box or a menu is open; on Wayland the germ gives the pointer back.
+    // A box or a menu is open; a germ the host keeps gives the pointer back.
     void HoldGerm(bool bHeld);
     bool IsScaled() const;
     Rect OuterRect();  // the window's outer rectangle, where it really is
-    // A point in device pixels to game pixels or back, with
-    // screen_pixels::ToGamePixel or ToDevicePixel.
-    QPoint Rescaled(QPoint pt, int (*pfnAxis)(int, qreal)) const;
-    QPoint ScreenOrigin() const;
 
     // Declared before the game so that they outlive it: the game may still
     // ask for them while it is destroyed.
@@ -81,15 +76,10 @@ private:
     SoundPlayer m_soundPlayer;
     FrameSurfaces m_surfaces;
     QIcon m_icon;
-    QCursor m_curGerm;
     bool m_bGermCursor = false;
     bool m_bCentredInFrame = false;  // once the decorations' size is known
-    // The pointer as read this frame (see GetCursorPos), and the question
-    // sent ahead of the frame (see AskPointerAheadOfNextFrame).
+    // The pointer as read this frame (see GetCursorPos).
     std::optional<QPoint> m_ptCursor;
-    std::optional<QPoint> m_ptCursorDevice;  // the same in the X server's pixels, moves step from it
-    std::optional<screen_pixels::PointerQuery> m_pointerAhead;
-    QTimer m_pointerTimer;
     // Scaled: the outer frame in device pixels, as the server last told it,
     // and Qt's own rectangle of the window then.
     std::optional<QRect> m_rcOuterDevice;
@@ -101,7 +91,6 @@ private:
     bool m_bWindowFixed = false;
     QPoint m_ptPictureShift;
     bool m_bMovedThisFrame = false;
-    // On Wayland only: the germ the host keeps and draws itself.
-    std::unique_ptr<WaylandGerm> m_pWaylandGerm;
+    std::unique_ptr<GamePointer> m_pPointer;
     CGermDlg m_dlg;
 };

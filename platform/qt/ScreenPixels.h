@@ -1,13 +1,12 @@
 #pragma once
-// The X server's own pixels: where the pointer is and where the window's
-// outer frame lies, before Qt rounds either into its scaled pixels. At a
-// scale factor Qt rounds the two differently, by a device pixel, and the
-// game's wall test compares them; taken here, both are rounded one way.
+// Game pixels against the screen's device pixels. At a scale factor Qt
+// rounds the pointer and the window's outer frame into its scaled pixels
+// differently, by a device pixel, and the game's wall test compares them:
+// read in device pixels (x_server) and converted here, both are rounded one
+// way.
 #include <QPoint>
-#include <QRect>
-#include <QWindow>
-#include <cmath>
-#include <optional>
+#include <QScreen>
+#include <QWidget>
 
 #include "platform/DevicePixels.h"
 
@@ -36,36 +35,17 @@ inline QPoint StepOnto(QPoint ptTarget, QPoint ptDeviceRead, QPoint ptOrigin, qr
     return Rescaled(ptTarget, ptOrigin, dRatio, ToDevicePixel) - ptDeviceRead;
 }
 
-// A question about the pointer's place on the root window, sent when made
-// and answered by Answer(), which waits only if the server has not answered
-// yet. Asked a little ahead of a frame, the answer is there when the frame
-// needs it, and the frame never waits for the server.
-class PointerQuery {
-public:
-    PointerQuery();
-    ~PointerQuery();
-    PointerQuery(const PointerQuery&) = delete;
-    PointerQuery& operator=(const PointerQuery&) = delete;
+// The top-left of the screen widget is on, which both kinds of pixel share.
+inline QPoint ScreenOrigin(const QWidget& widget)
+{
+    return widget.screen() ? widget.screen()->geometry().topLeft() : QPoint();
+}
 
-    // Nothing when there is no X server to ask. Once only.
-    std::optional<QPoint> Answer();
-
-private:
-    std::optional<unsigned int> m_nSequence;
-};
-
-// The pointer on the root window now; nothing when there is no X server.
-std::optional<QPoint> Pointer();
-// Moves the pointer by ptStep device pixels from wherever it is now, without
-// waiting for the server (Qt's own move asks twice where the pointer is
-// first, each a round trip a busy machine makes slow). The request leaves
-// with the next Flush() or whatever is sent next; false when there is no X
-// server.
-bool MovePointerBy(QPoint ptStep);
-// Sends what is queued for the server.
-void Flush();
-// The outer rectangle of the top-level frame holding pWindow (the window
-// manager's decorations included), right and bottom exclusive.
-std::optional<QRect> OuterFrame(const QWindow* pWindow);
+// A point on widget's screen from one kind of pixel to the other, with
+// ToGamePixel or ToDevicePixel.
+inline QPoint Rescaled(const QWidget& widget, QPoint pt, int (*pfnAxis)(int, qreal))
+{
+    return Rescaled(pt, ScreenOrigin(widget), widget.devicePixelRatioF(), pfnAxis);
+}
 
 }  // namespace screen_pixels

@@ -11,7 +11,7 @@
 #include <QImage>
 #include <QPoint>
 
-#include "platform/qt/WaylandGlobals.h"
+#include "platform/qt/wayland/WaylandGlobals.h"
 
 struct wl_subsurface;
 struct wl_surface;

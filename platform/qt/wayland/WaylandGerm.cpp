@@ -1,4 +1,4 @@
-#include "platform/qt/WaylandGerm.h"
+#include "platform/qt/wayland/WaylandGerm.h"
 
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <wayland-client.h>
 
-#include "platform/qt/GermSurface.h"
+#include "platform/qt/wayland/GermSurface.h"
 #include "pointer-constraints-unstable-v1-client-protocol.h"
 #include "relative-pointer-unstable-v1-client-protocol.h"
 
@@ -133,9 +133,9 @@ wl_surface* WaylandGerm::Surface() const
     return SurfaceOf(m_window.windowHandle());
 }
 
-QPoint WaylandGerm::Read(QRect rcOuter)
+QPoint WaylandGerm::Read(const std::function<QRect()>& walls)
 {
-    TrackWindow(rcOuter);
+    TrackWindow(walls());
     return m_tracker.Read();
 }
 

@@ -1,12 +1,12 @@
-#include "platform/qt/ScreenPixels.h"
+#include "platform/qt/x11/XServer.h"
 
 #include <utility>
 
 #ifdef VASCULON_HAVE_XCB
-#include "platform/qt/XcbConnection.h"
+#include "platform/qt/x11/XcbConnection.h"
 #endif
 
-namespace screen_pixels {
+namespace x_server {
 
 #ifdef VASCULON_HAVE_XCB
 namespace {
@@ -122,4 +122,4 @@ std::optional<QPoint> Pointer()
     return PointerQuery().Answer();
 }
 
-}  // namespace screen_pixels
+}  // namespace x_server

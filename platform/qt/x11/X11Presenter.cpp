@@ -1,4 +1,4 @@
-#include "platform/qt/X11Presenter.h"
+#include "platform/qt/x11/X11Presenter.h"
 
 #include <cstdlib>
 #include <optional>
@@ -6,7 +6,7 @@
 #include <unistd.h>
 #include <xcb/shm.h>
 
-#include "platform/qt/XcbConnection.h"
+#include "platform/qt/x11/XcbConnection.h"
 
 namespace {
 

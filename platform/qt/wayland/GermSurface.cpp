@@ -1,4 +1,4 @@
-#include "platform/qt/GermSurface.h"
+#include "platform/qt/wayland/GermSurface.h"
 
 #include <cstring>
 #include <wayland-client.h>

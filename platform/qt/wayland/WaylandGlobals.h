@@ -49,12 +49,6 @@ struct wl_surface* SurfaceOf(const QWindow* pWindow);
 // unless QT_SCALE_FACTOR scales Qt beyond what the compositor asks for.
 qreal SurfaceScale(const QWindow* pWindow);
 
-// Asks the compositor to treat pBox, a transient window about to be shown,
-// as its parent's modal box: mutter then centres it over the parent, where it would
-// otherwise place it as a new window (at the screen's top-left). Nothing
-// where the compositor offers no such request; others centre transients.
-void MarkModal(QWindow* pBox);
-
 // A buffer over new shared memory of size pixels, 4 bytes each, in one of
 // wl_shm's formats; the memory is mapped at pData. Nothing when none can be
 // made. Free with FreeSharedBuffer.

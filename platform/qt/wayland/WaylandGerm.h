@@ -12,8 +12,9 @@
 #include <QRect>
 #include <memory>
 
+#include "platform/qt/GamePointer.h"
 #include "platform/qt/GermTracker.h"
-#include "platform/qt/WaylandGlobals.h"
+#include "platform/qt/wayland/WaylandGlobals.h"
 
 class GermSurface;
 class QWidget;
@@ -22,22 +23,20 @@ struct wl_surface;
 struct zwp_relative_pointer_v1;
 struct zwp_locked_pointer_v1;
 
-class WaylandGerm final : public QObject {
+class WaylandGerm final : public QObject, public GamePointer {
 public:
     // Nothing unless Qt runs on Wayland. pWindow is the game's top-level
     // window and outlives this.
     static std::unique_ptr<WaylandGerm> Create(QWidget& window, const QPixmap& pixGerm, QPoint ptHotSpot);
     ~WaylandGerm() override;
 
-    // The germ in Qt's screen coordinates, where the window's outer
-    // rectangle rcOuter is: the walls' rectangle, which bounds the germ's
-    // reach at every reading.
-    QPoint Read(QRect rcOuter);
-    // The game's move: the germ goes from where it was read by the step.
-    void Step(QPoint ptFrom, QPoint ptTo);
-    void SetGermCursor(bool bGerm);
-    // A box or a menu is open (calls nest).
-    void Hold(bool bHeld);
+    // GamePointer. The walls' rectangle bounds the germ's reach at every
+    // reading; the game's move takes the germ from where it was read by the
+    // step. No server to ask ahead: the germ is ours to read.
+    QPoint Read(const std::function<QRect()>& walls) override;
+    void Step(QPoint ptFrom, QPoint ptTo) override;
+    void SetGermCursor(bool bGerm) override;
+    void Hold(bool bHeld) override;
 
     // Wayland's listeners, by the protocol's object.
     struct Listeners;

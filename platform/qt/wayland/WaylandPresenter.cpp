@@ -1,4 +1,4 @@
-#include "platform/qt/WaylandPresenter.h"
+#include "platform/qt/wayland/WaylandPresenter.h"
 
 #include <QWidget>
 #include <QWindow>
@@ -6,7 +6,7 @@
 #include <optional>
 #include <wayland-client.h>
 
-#include "platform/qt/WaylandGlobals.h"
+#include "platform/qt/wayland/WaylandGlobals.h"
 
 namespace {
 
