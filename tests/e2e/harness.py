@@ -31,9 +31,9 @@ def wait_until(condition, what, timeout=30, interval=0.05):
     return value
 
 
-def wait_still(read, what):  # until read() gives one truthy value twice running
+def wait_still(read, what, timeout=30):  # until read() gives one truthy value twice running
     seen = [None]  # the last value; the new one is appended, the last popped and compared with it
-    return wait_until(lambda: seen.append(read()) or seen.pop(0) == seen[0] and seen[0], what, interval=0.2)
+    return wait_until(lambda: seen.append(read()) or seen.pop(0) == seen[0] and seen[0], what, timeout, 0.2)
 
 
 def tail(path):
@@ -293,7 +293,7 @@ class MutterSession:  # GNOME's mutter 43 headless with a session bus and PipeWi
 
     def __init__(self, case):
         from remotedesktop import Frames, RemoteDesktop  # python3-gi: only these tests need it
-        self.env, bus, self.client, self.outer_seen = case.env, f"unix:path={case.tmp}/bus", None, None
+        self.env, bus, self.client = case.env, f"unix:path={case.tmp}/bus", None
         self.env.update(DBUS_SESSION_BUS_ADDRESS=bus)
         case.spawn(["dbus-daemon", "--session", "--nofork", "--address=" + bus], lambda: os.path.exists(case.tmp + "/bus"))
         case.spawn(["pipewire"], lambda: os.path.exists(case.tmp + "/pipewire-0"))
@@ -320,23 +320,27 @@ class MutterSession:  # GNOME's mutter 43 headless with a session bus and PipeWi
 
     def windows(self, pid):  # the game's window, once found, and the boxes seen over it or beside it
         frame = self.frames.latest()
-        self.client = self.client or self.find_game(frame)
+        if not (self.client and self.shown(frame)):
+            self.client = self.find_game(frame) or self.client  # the last seen while hazards hide its top row
         return {self.game: ("Vasculon", self.client), **self.find_box(frame)} if self.client and self.shown(frame) else {}
 
     def shown(self, frame):  # the play area's bottom row still on the screen: below any box, the germ rarely there
         x, y, w, h = self.client
         return any(reddish(tuple(frame[4 * (1920 * (y + h - 2) + x + i):][:3][::-1])) for i in range(10, w - 10, 40))
 
-    def find_box(self, frame):  # {"box": its outer rectangle as (x, y, w, h)} of a box's grey, over the play area or beside the game
-        (x, y, w, h), (left, top, right, bottom) = self.client, self.outer(self.client, frame)
-        at = lambda x, y: frame[4 * (1920 * y + x):][:3]  # noqa: E731
-        rows = [(i % 7680 // 4, i // 7680) for i in (m.start() for m in re.finditer(b"(?:\xef\xef\xef.){24}", frame, re.S))
-                if i % 4 == 0 and not (left <= i % 7680 // 4 < right and top <= i // 7680 < y + BAR)]
+    def find_box(self, frame):  # {"box": its outer rectangle as (x, y, w, h)} of a box's grey over the play area
+        # Only there: mutter centres a box marked modal over its parent, and a whole screen is slow to search.
+        (x, y, w, h) = self.client
+        stride = 4 * w
+        area = b"".join(frame[4 * (1920 * row + x):][:stride] for row in range(y + BAR, y + h))
+        rows = [(i % stride // 4, i // stride) for i in (m.start() for m in re.finditer(b"(?:\xef\xef\xef.){24}", area, re.S))
+                if i % 4 == 0]
         if len(rows) > 3:
-            bx, by = max(rows, key=lambda p: p[1])  # along its bottom row to its sides
-            x0 = next(bx - i for i in range(bx + 1) if at(bx - i - 1, by) != b"\xef\xef\xef")
-            x1 = next(bx + i for i in range(1920 - bx) if at(bx + i, by) != b"\xef\xef\xef")
-            return {"box": (None, (x0, min(p[1] for p in rows), x1 - x0, by + 1 - min(p[1] for p in rows)))}
+            (bx, by), at = max(rows, key=lambda p: p[1]), lambda px: area[stride * by + 4 * px:][:3]  # along its bottom row
+            x0 = next((bx - i for i in range(bx + 1) if bx - i == 0 or at(bx - i - 1) != b"\xef\xef\xef"))
+            x1 = next((bx + i for i in range(w - bx) if bx + i == w - 1 or at(bx + i + 1) != b"\xef\xef\xef")) + 1
+            top = min(p[1] for p in rows)
+            return {"box": (None, (x + x0, y + BAR + top, x1 - x0, by + 1 - top))}
         return {}
 
     def find_game(self, frame):  # the inside of a window with the backdrop: its play area less the menu bar
@@ -347,17 +351,13 @@ class MutterSession:  # GNOME's mutter 43 headless with a session bus and PipeWi
             if reddish(at(left + W - 1, y)) and not reddish(at(left, y - 1)):
                 return left, y - BAR, W, H + BAR
 
-    def outer(self, client, frame=None):  # out from the inside to the desktop's blue: the decorations Qt draws
-        if self.outer_seen:
-            return self.outer_seen
+    def outer(self, client, frame=None):  # out from the inside to the desktop's blue or the screen's edge: Qt's decorations
         (x, y, w, h), shot = client, shot_of(frame or self.frames.latest(), 4 * 1920, 0, 0, 1920, 1080)
-        desktop = lambda p: p[2] > p[0] + 20  # noqa: E731
-        left = next(x - i for i in range(1, x + 1) if desktop(shot.at(x - i, y + h // 2))) + 1
-        top = next(y - i for i in range(1, y + 1) if desktop(shot.at(x + w // 2, y - i))) + 1
-        right = next(x + w + i for i in range(1920 - x - w) if desktop(shot.at(x + w + i, y + h // 2)))
-        bottom = next(y + h + i for i in range(1080 - y - h) if desktop(shot.at(x + w // 2, y + h + i)))
-        self.outer_seen = left, top, right, bottom  # the window never moves
-        return self.outer_seen
+        desktop = lambda p: not (0 <= p[0] < 1920 and 0 <= p[1] < 1080) or shot.at(*p)[2] > shot.at(*p)[0] + 20  # noqa: E731
+        edge = lambda points: next(p for p in points if desktop(p))  # noqa: E731
+        (left, _), (_, top) = edge((x - i, y + h // 2) for i in range(1, x + 2)), edge((x + w // 2, y - i) for i in range(1, y + 2))
+        (right, _), (_, bottom) = edge((x + w + i, y + h // 2) for i in range(1921)), edge((x + w // 2, y + h + i) for i in range(1081))
+        return left + 1, top + 1, right, bottom
 
 
 class WaylandCase(Case):
@@ -393,8 +393,12 @@ class WaylandCase(Case):
         return self.windows()[wid][1]
 
     def settle(self):
-        self.client = wait_still(lambda: (g := self.geometry(self.wid)) and reddish(
-            self.grab(g[0] + g[2] // 2, g[1] + g[3] // 2, 1, 1).at(0, 0)) and g, "the window to settle on its backdrop")
+        look = lambda: (g := self.geometry(self.wid)) and reddish(  # noqa: E731
+            self.grab(g[0] + g[2] // 2, g[1] + g[3] // 2, 1, 1).at(0, 0)) and g
+        # mutter may show a new window at the screen's corner first, then place it: still for a second.
+        while (client := wait_still(look, "the window to settle on its backdrop")) != (time.sleep(1) or look()):
+            pass
+        self.client = client
         self.frame = self.mouse.outer(self.client)
 
     def grab(self, x, y, w, h):
@@ -410,11 +414,13 @@ class WaylandCase(Case):
         return self.germ() or (-9999, -9999)
 
     def begin(self, item):
-        text, (x, y) = super().begin(item), self.germ()
-        # The pointer's first motion only brings it over the window, which takes the lock then;
-        # the next moves the germ, by now locked: put it back.
-        wait_until(lambda: self.mouse.move(1, 0) or (self.germ() or (x,))[0] != x, "the germ to follow the mouse")
-        self.mouse.move(x - self.germ()[0], 0)
+        text, start = super().begin(item), self.germ()
+        # The pointer's first motion only brings it over the window, which takes the lock then; the
+        # next moves the germ, by now locked. Then the germ's place is seen to stay (a screen cast's
+        # frames come late), unless the level pulls it at once.
+        wait_until(lambda: self.mouse.move(1, 0) or (self.germ() or start) != start, "the germ to follow the mouse")
+        with contextlib.suppress(AssertionError):
+            wait_still(self.germ, "the germ to stay", 3)
         return text
 
     def move(self, x, y, *then):  # the germ where one is drawn, else the pointer; then a click
