@@ -289,7 +289,8 @@ class SwaySession:  # sway 1.7 headless, run as nobody (it refuses root); the mo
 
 
 class MutterSession:  # GNOME's mutter 43 headless with a session bus and PipeWire of its own; Qt draws the title bar
-    user, display, game = [], "wayland-0", "game"  # mutter runs as anyone; game: the main window's id
+    # mutter runs as anyone: each process it needs ends with the test's, killed by a timeout or not; game: the main window's id
+    user, display, game = ["setpriv", "--pdeathsig", "TERM"], "wayland-0", "game"
 
     def __init__(self, case):
         from remotedesktop import Frames, RemoteDesktop  # python3-gi: only these tests need it
@@ -307,7 +308,7 @@ class MutterSession:  # GNOME's mutter 43 headless with a session bus and PipeWi
         # the way, and a Shift, before the game starts (a key that makes the keyboard reaches no window).
         self.abs(1919, 1079)
         remote.key("Shift_L")
-        self.frames = Frames(remote.node, self.env, open(case.tmp + "/gst.log", "wb"))
+        self.frames = Frames(remote.node, self.env, case.enterContext(open(case.tmp + "/gst.log", "wb")), self.user)
         case.addCleanup(lambda: (self.frames.proc.terminate(), self.frames.proc.wait(10)))
         wait_until(lambda: self.frames.last, "the screen's first frame")
 
@@ -381,7 +382,7 @@ class WaylandCase(Case):
         self.chown(self.file)
 
     def chown(self, path):
-        os.chown(path, *NOBODY) if ROOT and self.compositor.user else None
+        os.chown(path, *NOBODY) if ROOT and self.compositor.user is AS_NOBODY else None
 
     def windows(self):
         return self.mouse.windows(self.proc.pid)
@@ -414,10 +415,16 @@ class WaylandCase(Case):
         return self.germ() or (-9999, -9999)
 
     def begin(self, item):
-        text, start = super().begin(item), self.germ()
-        # The pointer's first motion only brings it over the window, which takes the lock then; the
-        # next moves the germ, by now locked. Then the germ's place is seen to stay (a screen cast's
-        # frames come late), unless the level pulls it at once.
+        self.choose("Start", item)
+        (left, _, right, bottom), nudge = self.frame, [1]
+        start = (left + right) // 2, bottom - 150  # centred, 150 px above the bottom
+        # A pointer left over the window by a closing menu may get its enter, and so the lock, only
+        # with its next motion (mutter): nudged to and fro until the germ is drawn at its start.
+        wait_until(lambda: (at := self.germ()) and math.dist(at, start) < 4 or self.mouse.move(nudge.append(-nudge.pop()) or
+                                                                                           nudge[0], 0), f"{item} to start")
+        text, start = wait_until(self.text, f"the first text of {item}"), self.germ()
+        # The next motion moves the germ, by now locked. Then its place is seen to stay (a screen
+        # cast's frames come late), unless the level pulls it at once.
         wait_until(lambda: self.mouse.move(1, 0) or (self.germ() or start) != start, "the germ to follow the mouse")
         with contextlib.suppress(AssertionError):
             wait_still(self.germ, "the germ to stay", 3)

@@ -58,10 +58,10 @@ class RemoteDesktop:
 
 
 class Frames:  # the stream's frames as X's 32-bit BGRX rows; the last one kept
-    def __init__(self, node, env, log, width=1920, height=1080):
+    def __init__(self, node, env, log, prefix=(), width=1920, height=1080):
         self.size, self.last, self.count = (width, height), None, 0
         self.proc = subprocess.Popen(
-            ["gst-launch-1.0", "-q", "pipewiresrc", f"path={node}", "always-copy=true", "!", "videoconvert", "!",
+            [*prefix, "gst-launch-1.0", "-q", "pipewiresrc", f"path={node}", "always-copy=true", "!", "videoconvert", "!",
              f"video/x-raw,format=BGRx,width={width},height={height}", "!", "fdsink", "fd=1"],
             env=env, stdout=subprocess.PIPE, stderr=log)
         threading.Thread(target=self.read, daemon=True).start()
