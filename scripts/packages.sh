@@ -21,6 +21,8 @@ vasculon_test_packages=(
     xvfb xauth xdotool x11-utils imagemagick openbox pulseaudio-utils sox python3
     desktop-file-utils appstream file dpkg-dev lintian devscripts man-db
     sway grim wtype
+    mutter dbus-daemon pipewire pipewire-bin wireplumber gstreamer1.0-pipewire gstreamer1.0-tools
+    gstreamer1.0-plugins-base python3-gi
 )
 
 # True when an installed package other than PulseAudio itself serves

@@ -71,15 +71,32 @@ QByteArray WaylandDisplayName()
     return IsSet("WAYLAND_DISPLAY") ? qgetenv("WAYLAND_DISPLAY") : QByteArray("wayland-0");
 }
 
-// True when the compositor named by WAYLAND_DISPLAY answers.
-bool CompositorAnswers()
+// What the compositor named by WAYLAND_DISPLAY says of itself, asked before
+// Qt connects: whether it answers, and whether it draws windows' title bars
+// (it offers the decoration protocol: sway, KWin; mutter does not).
+struct CompositorProbe {
+    bool bAnswers = false;
+    bool bDecoratesWindows = false;
+};
+
+CompositorProbe ProbeCompositor()
 {
+    CompositorProbe probe;
     wl_display* pDisplay = wl_display_connect(nullptr);
     if (!pDisplay)
-        return false;
-    const bool bAnswers = wl_display_roundtrip(pDisplay) >= 0;
+        return probe;
+    static const wl_registry_listener kListener = {
+        [](void* pData, wl_registry*, std::uint32_t, const char* pszInterface, std::uint32_t) {
+            if (std::string_view(pszInterface) == "zxdg_decoration_manager_v1")
+                static_cast<CompositorProbe*>(pData)->bDecoratesWindows = true;
+        },
+        [](void*, wl_registry*, std::uint32_t) {}};
+    wl_registry* pRegistry = wl_display_get_registry(pDisplay);
+    wl_registry_add_listener(pRegistry, &kListener, &probe);
+    probe.bAnswers = wl_display_roundtrip(pDisplay) >= 0;
+    wl_registry_destroy(pRegistry);
     wl_display_disconnect(pDisplay);
-    return bAnswers;
+    return probe;
 }
 
 // A frame is a few hundred microseconds of work every 65 ms, but on a busy
@@ -113,7 +130,10 @@ void AskForShortTimeSlices()
 // The game draws every frame in software and hands Qt nothing to draw with
 // a graphics card, yet on Wayland Qt loads its EGL integration up front, and
 // with it Mesa and its compiler: some 50 MB resident. Qt's own shared-memory
-// buffers need none of it. A player's own choice of integration wins.
+// buffers need none of it. But Qt 6.4 draws a title bar only with an
+// integration loaded, so where the compositor draws none (GNOME) it stays:
+// a window the player can neither move nor close by its caption would cost
+// more than the memory. A player's own choice of integration wins.
 constexpr const char* kBufferIntegration = "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION";
 constexpr const char* kNoBufferIntegration = "none";
 
@@ -129,9 +149,9 @@ void QuietAboutSkippedIntegration(QtMsgType type, const QMessageLogContext& cont
         g_pfnNextHandler(type, context, strMessage);  // Qt's own when none was installed
 }
 
-void DrawWithoutGraphicsLibrary()
+void DrawWithoutGraphicsLibrary(const CompositorProbe& compositor)
 {
-    if (IsSet(kBufferIntegration))
+    if (IsSet(kBufferIntegration) || !compositor.bDecoratesWindows)
         return;
     qputenv(kBufferIntegration, kNoBufferIntegration);
     g_pfnNextHandler = qInstallMessageHandler(&QuietAboutSkippedIntegration);
@@ -165,8 +185,11 @@ void PrepareHostEnvironment()
     // A Wayland session runs the game natively: Xwayland moves only its own
     // idea of the pointer, never the one the player sees, so the host keeps
     // the germ itself there (WaylandGerm). The player's own choice wins.
+    const bool bWaylandChosen = qgetenv("QT_QPA_PLATFORM").startsWith("wayland");
+    const CompositorProbe compositor =
+        IsSet("WAYLAND_DISPLAY") || bWaylandChosen ? ProbeCompositor() : CompositorProbe{};
     if (qgetenv("QT_QPA_PLATFORM").isEmpty()) {
-        if (IsSet("WAYLAND_DISPLAY") && CompositorAnswers())
+        if (compositor.bAnswers)
             qputenv("QT_QPA_PLATFORM", "wayland");
         else if (IsSet("DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "xcb");
@@ -178,10 +201,10 @@ void PrepareHostEnvironment()
     const QByteArray strPlatform = qgetenv("QT_QPA_PLATFORM");
     if (strPlatform.startsWith("xcb") && !XServerAnswers())
         ExitWithoutDisplay("cannot open display " + qgetenv("DISPLAY"));
-    if (strPlatform.startsWith("wayland") && !CompositorAnswers())
+    if (strPlatform.startsWith("wayland") && !compositor.bAnswers)
         ExitWithoutDisplay("cannot reach the Wayland display " + WaylandDisplayName());
     if (strPlatform.startsWith("wayland"))
-        DrawWithoutGraphicsLibrary();
+        DrawWithoutGraphicsLibrary(compositor);
 }
 
 void LeaveApplication()

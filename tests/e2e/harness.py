@@ -31,9 +31,9 @@ def wait_until(condition, what, timeout=30, interval=0.05):
     return value
 
 
-def wait_still(read, what):  # until read() gives one truthy value twice running
+def wait_still(read, what, timeout=30):  # until read() gives one truthy value twice running
     seen = [None]  # the last value; the new one is appended, the last popped and compared with it
-    return wait_until(lambda: seen.append(read()) or seen.pop(0) == seen[0] and seen[0], what, interval=0.2)
+    return wait_until(lambda: seen.append(read()) or seen.pop(0) == seen[0] and seen[0], what, timeout, 0.2)
 
 
 def tail(path):
@@ -223,72 +223,187 @@ class Case(unittest.TestCase):
         return [max(map(abs, samples[i:i + n])) for i in range(0, len(samples), n)] or [0]
 
 
-# The same game on a headless sway 1.7, both run as nobody (sway refuses root)
-# in a runtime folder of their own; the mouse is a virtual pointer of ours,
-# keys come from wtype, shots from grim: what the game drew and, where one is
-# shown, the compositor's pointer (a headless output draws it into the image).
-ROOT = os.geteuid() == 0  # as anyone else, sway and the game run as the caller
+# The same game on a Wayland compositor, reached through a session of it
+# (the case's mouse): its seat's pointer and keyboard, its screen and the
+# game's windows on it. Each session has move(dx, dy) (relative motion),
+# abs(x, y), click(), key(name, window), grab(x, y, w, h) (a Shot: what the
+# game drew and the compositor's pointer where one is shown), windows(pid)
+# ({id: (title or None, the inside's (x, y, w, h))}) and outer(client) (the
+# outer rectangle the game sees).
+ROOT = os.geteuid() == 0
 NOBODY, AS_NOBODY = (65534, 65534), ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"] if ROOT else []
 RING = (198, 195, 0)  # the germ image's 8 x 8 px yellow ring from (12, 12); its hot spot is at (15, 15)
 
 
+def connect(session, *args):  # None while the compositor is not yet on the bus
+    with contextlib.suppress(Exception):
+        return session(*args)
+
+
+def shot_of(rows, stride, x, y, w, h):  # a rectangle of a BGRX image
+    shot = Shot(b"".join(rows[(y + r) * stride + 4 * x:][:4 * w] for r in range(h)))
+    shot.stride = 4 * w
+    return shot
+
+
+class SwaySession:  # sway 1.7 headless, run as nobody (it refuses root); the mouse ours, keys from wtype, shots from grim
+    user, display = AS_NOBODY, "wayland-1"
+
+    def __init__(self, case):
+        self.env = case.env
+        self.env.update(WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1", WLR_RENDERER="pixman")
+        Path(case.tmp, "config").write_text(  # without a seat section sway takes no pointer lock
+            "output HEADLESS-1 resolution 1920x1080\nseat * pointer_constraint enable\nxwayland disable\n")
+        ipc = case.spawn(["sway", "-c", case.tmp + "/config"], lambda: os.path.exists(case.tmp + "/wayland-1") and glob.glob(
+            case.tmp + "/sway-ipc.*.sock"), case.tmp + "/sway.log")
+        self.env.update(SWAYSOCK=ipc[0])
+        wait_until(lambda: '"HEADLESS-1"' in case.cmd("swaymsg", "-t", "get_outputs"), "sway's output")
+        self.cmd, pointer = case.cmd, VirtualPointer(case.tmp + "/wayland-1")
+        case.addCleanup(pointer.sock.close)
+        self.move, self.abs, self.click = pointer.move, pointer.abs, pointer.click
+        # A keyboard for the whole test: one that comes and goes with each wtype reaches the game
+        # before Qt has bound it, and its keys are lost.
+        case.spawn(["wtype", "-s", "3600000", ""], lambda: "virtual_keyboard" in self.cmd("swaymsg", "-t", "get_seats"))
+
+    def key(self, name, window=None):
+        self.cmd("swaymsg", f"[con_id={window}] focus") if window else None
+        self.cmd("wtype", "-k", name)
+
+    def grab(self, x, y, w, h):  # grim's RGB turned into BGRX
+        ppm = subprocess.run(["grim", "-t", "ppm", "-g", f"{x},{y} {w}x{h}", "-"], env=self.env, capture_output=True,
+                             timeout=30, check=True).stdout
+        rgb, shot = ppm[len(ppm) - 3 * w * h:], bytearray(4 * w * h)
+        shot[0::4], shot[1::4], shot[2::4] = rgb[2::3], rgb[1::3], rgb[0::3]
+        return shot_of(shot, 4 * w, 0, 0, w, h)
+
+    def windows(self, pid):  # the visible ones in sway's tree, by container id
+        def walk(node):  # the node and all below it
+            return [node] + [n for child in node["nodes"] + node["floating_nodes"] for n in walk(child)]
+        return {n["id"]: (n["name"], (n["rect"]["x"] + n["window_rect"]["x"], n["rect"]["y"] + n["window_rect"]["y"],
+                                      n["window_rect"]["width"], n["window_rect"]["height"]))
+                for n in walk(json.loads(self.cmd("swaymsg", "-t", "get_tree") or "{}")) if n.get("pid") == pid and n.get("visible")}
+
+    def outer(self, client):  # sway draws the title bar and border: no client knows their size
+        x, y, w, h = client
+        return x, y, x + w, y + h
+
+
+class MutterSession:  # GNOME's mutter 43 headless with a session bus and PipeWire of its own; Qt draws the title bar
+    # mutter runs as anyone: each process it needs ends with the test's, killed by a timeout or not; game: the main window's id
+    user, display, game = ["setpriv", "--pdeathsig", "TERM"], "wayland-0", "game"
+
+    def __init__(self, case):
+        from remotedesktop import Frames, RemoteDesktop  # python3-gi: only these tests need it
+        self.env, bus, self.client = case.env, f"unix:path={case.tmp}/bus", None
+        self.env.update(DBUS_SESSION_BUS_ADDRESS=bus)
+        case.spawn(["dbus-daemon", "--session", "--nofork", "--address=" + bus], lambda: os.path.exists(case.tmp + "/bus"))
+        case.spawn(["pipewire"], lambda: os.path.exists(case.tmp + "/pipewire-0"))
+        case.spawn(["wireplumber"], lambda: True)
+        case.spawn(["mutter", "--headless", "--wayland", "--no-x11", "--virtual-monitor", "1920x1080"],
+                   lambda: os.path.exists(case.tmp + "/wayland-0"))
+        remote = self.remote = wait_until(lambda: connect(RemoteDesktop, bus), "mutter's remote desktop")
+        case.addCleanup(remote.stop)
+        self.move, self.abs, self.click = remote.move, remote.abs, remote.click
+        # The seat has no pointer and no keyboard until a first event of each: a move to the corner, out of
+        # the way, and a Shift, before the game starts (a key that makes the keyboard reaches no window).
+        self.abs(1919, 1079)
+        remote.key("Shift_L")
+        self.frames = Frames(remote.node, self.env, case.enterContext(open(case.tmp + "/gst.log", "wb")), self.user)
+        case.addCleanup(lambda: (self.frames.proc.terminate(), self.frames.proc.wait(10)))
+        wait_until(lambda: self.frames.last, "the screen's first frame")
+
+
+    def key(self, name, window=None):  # to the window with the keyboard: a box while one is open
+        self.remote.key(name)
+
+    def grab(self, x, y, w, h):
+        return shot_of(self.frames.latest(), 4 * 1920, x, y, w, h)
+
+    def windows(self, pid):  # the game's window, once found, and the boxes seen over it or beside it
+        frame = self.frames.latest()
+        if not (self.client and self.shown(frame)):
+            self.client = self.find_game(frame) or self.client  # the last seen while hazards hide its top row
+        return {self.game: ("Vasculon", self.client), **self.find_box(frame)} if self.client and self.shown(frame) else {}
+
+    def shown(self, frame):  # the play area's bottom row still on the screen: below any box, the germ rarely there
+        x, y, w, h = self.client
+        return any(reddish(tuple(frame[4 * (1920 * (y + h - 2) + x + i):][:3][::-1])) for i in range(10, w - 10, 40))
+
+    def find_box(self, frame):  # {"box": its outer rectangle as (x, y, w, h)} of a box's grey over the play area
+        # Only there: mutter centres a box marked modal over its parent, and a whole screen is slow to search.
+        (x, y, w, h) = self.client
+        stride = 4 * w
+        area = b"".join(frame[4 * (1920 * row + x):][:stride] for row in range(y + BAR, y + h))
+        rows = [(i % stride // 4, i // stride) for i in (m.start() for m in re.finditer(b"(?:\xef\xef\xef.){24}", area, re.S))
+                if i % 4 == 0]
+        if len(rows) > 3:
+            (bx, by), at = max(rows, key=lambda p: p[1]), lambda px: area[stride * by + 4 * px:][:3]  # along its bottom row
+            x0 = next((bx - i for i in range(bx + 1) if bx - i == 0 or at(bx - i - 1) != b"\xef\xef\xef"))
+            x1 = next((bx + i for i in range(w - bx) if bx + i == w - 1 or at(bx + i + 1) != b"\xef\xef\xef")) + 1
+            top = min(p[1] for p in rows)
+            return {"box": (None, (x + x0, y + BAR + top, x1 - x0, by + 1 - top))}
+        return {}
+
+    def find_game(self, frame):  # the inside of a window with the backdrop: its play area less the menu bar
+        if field := re.search(b"(?:\0\0\x96.){60}", frame, re.S):  # the first row of the backdrop's middle
+            x, y = field.start() % (4 * 1920) // 4, field.start() // (4 * 1920)
+            at = lambda x, y: tuple(frame[4 * (1920 * y + x):][:3][::-1])  # noqa: E731
+            left = next(x - i for i in range(x + 1) if not reddish(at(x - i - 1, y)))
+            if reddish(at(left + W - 1, y)) and not reddish(at(left, y - 1)):
+                return left, y - BAR, W, H + BAR
+
+    def outer(self, client, frame=None):  # out from the inside to the desktop's blue or the screen's edge: Qt's decorations
+        (x, y, w, h), shot = client, shot_of(frame or self.frames.latest(), 4 * 1920, 0, 0, 1920, 1080)
+        desktop = lambda p: not (0 <= p[0] < 1920 and 0 <= p[1] < 1080) or shot.at(*p)[2] > shot.at(*p)[0] + 20  # noqa: E731
+        edge = lambda points: next(p for p in points if desktop(p))  # noqa: E731
+        (left, _), (_, top) = edge((x - i, y + h // 2) for i in range(1, x + 2)), edge((x + w // 2, y - i) for i in range(1, y + 2))
+        (right, _), (_, bottom) = edge((x + w + i, y + h // 2) for i in range(1921)), edge((x + w // 2, y + h + i) for i in range(1081))
+        return left + 1, top + 1, right, bottom
+
+
 class WaylandCase(Case):
+    compositor = SwaySession  # a subclass names another
 
     def setUp(self):
         self.tmp = self.enterContext(tempfile.TemporaryDirectory(prefix="vasculon-wl-"))
         self.chown(self.tmp)
-        self.env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "WAYLAND", "PULSE", "XAUTH", "XDG_DATA", "DISPLAY"))}
-        self.env.update(XDG_RUNTIME_DIR=self.tmp, HOME=self.tmp, LC_ALL="C.UTF-8", PULSE_SERVER=f"unix:{self.tmp}/pulse/native",
-                        WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1", WLR_RENDERER="pixman")
-        Path(self.tmp, "config").write_text(  # without a seat section sway takes no pointer lock
-            "output HEADLESS-1 resolution 1920x1080\nseat * pointer_constraint enable\nxwayland disable\n")
-        ipc = self.spawn(["sway", "-c", self.tmp + "/config"], lambda: os.path.exists(self.tmp + "/wayland-1") and glob.glob(
-            self.tmp + "/sway-ipc.*.sock"), self.tmp + "/sway.log")
-        self.env.update(WAYLAND_DISPLAY="wayland-1", SWAYSOCK=ipc[0])
-        wait_until(lambda: '"HEADLESS-1"' in self.cmd("swaymsg", "-t", "get_outputs"), "sway's output")
-        self.mouse = VirtualPointer(self.tmp + "/wayland-1")
-        self.addCleanup(self.mouse.sock.close)
-        # A keyboard for the whole test: one that comes and goes with each wtype reaches the game
-        # before Qt has bound it, and its keys are lost.
-        self.spawn(["wtype", "-s", "3600000", ""], lambda: "virtual_keyboard" in self.cmd("swaymsg", "-t", "get_seats"))
+        self.env = {k: v for k, v in os.environ.items() if not k.startswith(
+            ("QT_", "WAYLAND", "PULSE", "XAUTH", "XDG_DATA", "DISPLAY", "DBUS", "SWAYSOCK"))}
+        self.env.update(XDG_RUNTIME_DIR=self.tmp, HOME=self.tmp, LC_ALL="C.UTF-8", PULSE_SERVER=f"unix:{self.tmp}/pulse/native")
+        self.env.update(WAYLAND_DISPLAY=self.compositor.display)  # the tools it starts find it once it is up
+        self.mouse = self.compositor(self)
 
     def spawn(self, args, ready, log=None, checked=False, **options):
         self.chown(options.get("cwd", self.tmp))
-        return super().spawn([*AS_NOBODY, *args], ready, log, checked, **options)
+        return super().spawn([*self.compositor.user, *args], ready, log, checked, **options)
 
     def write(self, progress):
         super().write(progress)
         self.chown(self.file)
 
     def chown(self, path):
-        os.chown(path, *NOBODY) if ROOT else None
+        os.chown(path, *NOBODY) if ROOT and self.compositor.user is AS_NOBODY else None
 
-    def windows(self):  # the game's visible windows in sway's tree, by container id
-        def walk(node):  # the node and all below it
-            return [node] + [n for child in node["nodes"] + node["floating_nodes"] for n in walk(child)]
-        return {n["id"]: n for n in walk(json.loads(self.cmd("swaymsg", "-t", "get_tree") or "{}"))
-                if n.get("pid") == self.proc.pid and n.get("visible")}
+    def windows(self):
+        return self.mouse.windows(self.proc.pid)
 
     def boxes(self, *criteria):  # criteria: none, or "--name", a pattern
-        return [i for i, n in self.windows().items() if i != self.wid and re.search(criteria[-1] if criteria else "", n["name"] or "")]
+        return [i for i, (name, _) in self.windows().items() if i != self.wid and re.search(criteria[-1] if criteria else "", name or "")]
 
     def geometry(self, wid):  # the window's inside on screen: (x, y, width, height)
-        rect, inside = self.windows()[wid]["rect"], self.windows()[wid]["window_rect"]
-        return rect["x"] + inside["x"], rect["y"] + inside["y"], inside["width"], inside["height"]
+        return self.windows()[wid][1]
 
     def settle(self):
-        x, y, w, h = self.client = wait_still(lambda: (g := self.geometry(self.wid)) and reddish(
-            self.grab(g[0] + g[2] // 2, g[1] + g[3] // 2, 1, 1).at(0, 0)) and g, "the window to settle on its backdrop")
-        self.frame = x, y, x + w, y + h  # sway draws the title bar and border: no client knows their size
+        look = lambda: (g := self.geometry(self.wid)) and reddish(  # noqa: E731
+            self.grab(g[0] + g[2] // 2, g[1] + g[3] // 2, 1, 1).at(0, 0)) and g
+        # mutter may show a new window at the screen's corner first, then place it: still for a second.
+        while (client := wait_still(look, "the window to settle on its backdrop")) != (time.sleep(1) or look()):
+            pass
+        self.client = client
+        self.frame = self.mouse.outer(self.client)
 
-    def grab(self, x, y, w, h):  # grim's RGB turned into the X server's BGRX
-        ppm = subprocess.run(["grim", "-t", "ppm", "-g", f"{x},{y} {w}x{h}", "-"], env=self.env, capture_output=True,
-                             timeout=30, check=True).stdout
-        rgb, shot = ppm[len(ppm) - 3 * w * h:], bytearray(4 * w * h)
-        shot[0::4], shot[1::4], shot[2::4] = rgb[2::3], rgb[1::3], rgb[0::3]
-        shot = Shot(shot)
-        shot.stride = 4 * w
-        return shot
+    def grab(self, x, y, w, h):
+        return self.mouse.grab(x, y, w, h)
 
     def germ(self, shot=None):  # the screen point of the drawn germ's hot spot, or None, in a shot of the window
         (x, y, w, h), at = self.client, lambda lo, hi: hi - 5 if lo == 0 else lo + 3  # its ring cut by an edge
@@ -300,11 +415,19 @@ class WaylandCase(Case):
         return self.germ() or (-9999, -9999)
 
     def begin(self, item):
-        text, (x, y) = super().begin(item), self.germ()
-        # The pointer's first motion only brings it over the window, which takes the lock then;
-        # the next moves the germ, by now locked: put it back.
-        wait_until(lambda: self.mouse.move(1, 0) or (self.germ() or (x,))[0] != x, "the germ to follow the mouse")
-        self.mouse.move(x - self.germ()[0], 0)
+        self.choose("Start", item)
+        (left, _, right, bottom), nudge = self.frame, [1]
+        start = (left + right) // 2, bottom - 150  # centred, 150 px above the bottom
+        # A pointer left over the window by a closing menu may get its enter, and so the lock, only
+        # with its next motion (mutter): nudged to and fro until the germ is drawn at its start.
+        wait_until(lambda: (at := self.germ()) and math.dist(at, start) < 4 or self.mouse.move(nudge.append(-nudge.pop()) or
+                                                                                           nudge[0], 0), f"{item} to start")
+        text, start = wait_until(self.text, f"the first text of {item}"), self.germ()
+        # The next motion moves the germ, by now locked. Then its place is seen to stay (a screen
+        # cast's frames come late), unless the level pulls it at once.
+        wait_until(lambda: self.mouse.move(1, 0) or (self.germ() or start) != start, "the germ to follow the mouse")
+        with contextlib.suppress(AssertionError):
+            wait_still(self.germ, "the germ to stay", 3)
         return text
 
     def move(self, x, y, *then):  # the germ where one is drawn, else the pointer; then a click
@@ -313,9 +436,9 @@ class WaylandCase(Case):
         self.mouse.click() if then else None
 
     def key(self, wid, name="Return"):
-        self.cmd("swaymsg", f"[con_id={wid}] focus")
-        self.cmd("wtype", "-k", name)
-        wait_until(lambda: wid not in self.windows(), f"{name} to close window {wid}")
+        self.mouse.key(name, wid)
+        wait_until(lambda: wid not in self.windows() or wid == self.wid and self.proc.poll() is not None,
+                   f"{name} to close window {wid}")
         wait_until(lambda: wid != self.wid or self.proc.poll() is not None, "the game to exit once its window closed")
 
 
