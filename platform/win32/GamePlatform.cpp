@@ -46,15 +46,26 @@ Rect GameWindow::GetClientRect()
 
 Rect GameWindow::GetWindowRect()
 {
-    RECT rc{};
-    ::GetWindowRect(m_hwnd, &rc);
-    return m_scale.ToGame(rc);
+    if (!m_rcWindowRead) {
+        RECT rc{};
+        ::GetWindowRect(m_hwnd, &rc);
+        m_rcWindowRead = m_scale.ToGame(rc);
+    }
+    return *m_rcWindowRead;
 }
 
 // The height of a single-line menu bar, as the game's walls reckon it.
 int GameWindow::GetMenuBarHeight()
 {
-    return m_scale.ToGameLength(::GetSystemMetricsForDpi(SM_CYMENU, m_scale.Dpi()));
+    if (!m_nMenuBarRead)
+        m_nMenuBarRead = m_scale.ToGameLength(::GetSystemMetricsForDpi(SM_CYMENU, m_scale.Dpi()));
+    return *m_nMenuBarRead;
+}
+
+void GameWindow::ForgetWindowReadings()
+{
+    m_rcWindowRead.reset();
+    m_nMenuBarRead.reset();
 }
 
 // Onto the first device pixel of the game pixel asked for, so that the
@@ -63,6 +74,7 @@ void GameWindow::MoveWindow(Point ptTopLeft)
 {
     const POINT pt = m_scale.ToDevice(ptTopLeft);
     ::SetWindowPos(m_hwnd, nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ForgetWindowReadings();
 }
 
 void GameWindow::EnableMenuItem(int nCommandId, bool bEnabled)

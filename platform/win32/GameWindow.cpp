@@ -202,12 +202,16 @@ std::optional<LRESULT> GameWindow::OnMessage(UINT nMessage, WPARAM wParam, LPARA
         ::EndPaint(m_hwnd, &ps);
         return 0;
     }
+    case WM_WINDOWPOSCHANGED:
+        ForgetWindowReadings();  // moved by the player, or by the system
+        return std::nullopt;
     case WM_DPICHANGED: {
         // Onto a monitor of another scale: the same game pixels, at its scale.
         const RECT* pSuggested = reinterpret_cast<const RECT*>(lParam);
         ::SetWindowPos(m_hwnd, nullptr, pSuggested->left, pSuggested->top, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         FitClientArea();
+        ForgetWindowReadings();
         return 0;
     }
     case WM_DESTROY:
@@ -224,8 +228,10 @@ void GameWindow::OnFrame()
 {
     m_timers.OnFrameMessage();
     m_pointer.Forget();
+    ForgetWindowReadings();
     m_dlg.OnTimer(game::kFrameTimer);
     m_pointer.Forget();
+    ForgetWindowReadings();
 }
 
 // In a game the whole window, caption and menu bar included, shows the germ.

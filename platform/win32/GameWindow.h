@@ -61,6 +61,7 @@ private:
     void CentreOnMonitor();
     void AddAboutToSystemMenu();
     void ShowCursorNow();
+    void ForgetWindowReadings();
 
     HINSTANCE m_hInstance;
     HWND m_hwnd = nullptr;
@@ -74,6 +75,11 @@ private:
     WindowTimers m_timers;
     GdiSurfaces m_surfaces;  // kept for the window's frames
     std::string m_strSavedGames;  // the shell's answer, once it gave one
+    // The outer rectangle and the menu bar's height, read once a frame: every
+    // hazard's contact test asks for them, and under Wine each asking is a
+    // round trip to its server. Forgotten when the window moves or rescales.
+    std::optional<Rect> m_rcWindowRead;
+    std::optional<int> m_nMenuBarRead;
     // Last: the game may still ask the rest while it is destroyed.
     CGermDlg m_dlg;
 };

@@ -415,16 +415,10 @@ class WaylandCase(Case):
         return self.germ() or (-9999, -9999)
 
     def begin(self, item):
-        self.choose("Start", item)
-        (left, _, right, bottom), nudge = self.frame, [1]
-        start = (left + right) // 2, bottom - 150  # centred, 150 px above the bottom
-        # A pointer left over the window by a closing menu may get its enter, and so the lock, only
-        # with its next motion (mutter): nudged to and fro until the germ is drawn at its start.
-        wait_until(lambda: (at := self.germ()) and math.dist(at, start) < 4 or self.mouse.move(nudge.append(-nudge.pop()) or
-                                                                                           nudge[0], 0), f"{item} to start")
-        text, start = wait_until(self.text, f"the first text of {item}"), self.germ()
-        # The next motion moves the germ, by now locked. Then its place is seen to stay (a screen
-        # cast's frames come late), unless the level pulls it at once.
+        text, start = super().begin(item), self.germ()
+        # The pointer's first motion only brings it over the window, which takes the lock then; the
+        # next moves the germ, by now locked. Then its place is seen to stay (a screen cast's frames
+        # come late), unless the level pulls it at once.
         wait_until(lambda: self.mouse.move(1, 0) or (self.germ() or start) != start, "the germ to follow the mouse")
         with contextlib.suppress(AssertionError):
             wait_still(self.germ, "the germ to stay", 3)
