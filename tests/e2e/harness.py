@@ -283,6 +283,9 @@ class SwaySession:  # sway 1.7 headless, run as nobody (it refuses root); the mo
                                       n["window_rect"]["width"], n["window_rect"]["height"]))
                 for n in walk(json.loads(self.cmd("swaymsg", "-t", "get_tree") or "{}")) if n.get("pid") == pid and n.get("visible")}
 
+    def moved(self, client):  # sway never moves a window it has placed
+        return False
+
     def outer(self, client):  # sway draws the title bar and border: no client knows their size
         x, y, w, h = client
         return x, y, x + w, y + h
@@ -325,8 +328,11 @@ class MutterSession:  # GNOME's mutter 43 headless with a session bus and PipeWi
             self.client = self.find_game(frame) or self.client  # the last seen while hazards hide its top row
         return {self.game: ("Vasculon", self.client), **self.find_box(frame)} if self.client and self.shown(frame) else {}
 
-    def shown(self, frame):  # the play area's bottom row still on the screen: below any box, the germ rarely there
-        x, y, w, h = self.client
+    def moved(self, client):  # a window first shown at the screen's corner may be placed later, seen at once
+        return not self.shown(self.frames.last, client)
+
+    def shown(self, frame, client=None):  # the play area's bottom row on the screen: below any box, the germ rarely there
+        x, y, w, h = client or self.client
         return any(reddish(tuple(frame[4 * (1920 * (y + h - 2) + x + i):][:3][::-1])) for i in range(10, w - 10, 40))
 
     def find_box(self, frame):  # {"box": its outer rectangle as (x, y, w, h)} of a box's grey over the play area
@@ -413,6 +419,10 @@ class WaylandCase(Case):
 
     def pointer(self):
         return self.germ() or (-9999, -9999)
+
+    def choose(self, title, item):
+        self.settle() if self.mouse.moved(self.client) else None
+        super().choose(title, item)
 
     def begin(self, item):
         text, start = super().begin(item), self.germ()

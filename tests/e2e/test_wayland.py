@@ -66,8 +66,8 @@ class WaylandChecks(WaylandCase):  # run by its subclasses, one a compositor
 
     def test_the_ending_act_shakes_the_picture_5_px_inside_the_window(self):  # no window moves on Wayland
         self.launch(12)
-        x, y, _, _ = self.client
         self.choose("Start", "Ending Act")
+        x, y, _, _ = self.client
         row = lambda: (shot := self.grab(x, y + BAR + H // 2, 8, 1)) and [shot.at(i, 0) for i in range(8)]  # noqa: E731
         shaken = wait_until(lambda: (r := row())[5] == WALL != r[4] and r, "the picture 5 px right", 30, 0)
         self.assertTrue(len(set(shaken[:5])) == 1 and not reddish(shaken[0]), shaken)  # the window's ground
