@@ -421,11 +421,21 @@ class WaylandCase(Case):
         return self.germ() or (-9999, -9999)
 
     def choose(self, title, item):
-        self.settle() if self.mouse.moved(self.client) else None
+        self.follow()
         super().choose(title, item)
 
+    def follow(self):  # the window's inside: mutter may place a window it first showed at the screen's corner as play begins
+        self.settle() if self.mouse.moved(self.client) else None
+        return self.client
+
     def begin(self, item):
-        text, start = super().begin(item), self.germ()
+        self.choose("Start", item)
+
+        def started():
+            (left, _, right, bottom) = self.follow() and self.frame  # it starts centred, 150 px above the bottom
+            return math.dist(self.pointer(), ((left + right) / 2, bottom - 150)) < 4
+        wait_until(started, f"{item} to start")
+        text, start = wait_until(self.text, f"the first text of {item}"), self.germ()
         # The pointer's first motion only brings it over the window, which takes the lock then; the
         # next moves the germ, by now locked. Then its place is seen to stay (a screen cast's frames
         # come late), unless the level pulls it at once.

@@ -35,7 +35,7 @@ class WaylandChecks(WaylandCase):  # run by its subclasses, one a compositor
         for title, (tx, _) in MENUS.items():  # dark text on the light bar
             self.assertTrue(any(max(shot.at(tx + dx, 9 + dy)) < 100 for dx in range(-12, 13) for dy in (-3, 0, 3)), title)
         self.begin("Level 2")
-        drifters = []  # red cells falling: the frames run
+        (x, y, _, _), drifters = self.client, []  # red cells falling: the frames run
         wait_until(lambda: (red := self.grab(x, y + BAR, W, H).find(RED)) and drifters.append(red) or len(
             set(map(tuple, drifters))) > 2, "drifters to fall")
         while self.wid in self.windows():  # a death box may have come first
@@ -43,22 +43,20 @@ class WaylandChecks(WaylandCase):  # run by its subclasses, one a compositor
 
     def test_every_wall_pushes_the_drawn_germ_back_and_one_flick_past_the_right_wall_kills(self):
         self.launch()
-        left, top, right, bottom = self.frame
-        # 4 px past each wall, a touch; pushed back 20 px a frame for ten frames. Two walls a countdown (walls, no
-        # hazards, 4.7 s: four are more than a screen cast's late frames leave time for), then a flick.
-        for walls in (((0, right, 4), (1, bottom, 4)), ((0, left, -4), (1, top, -4))):
-            self.begin("New Game")
-            at = wait_still(self.germ, "the germ to stay")  # a screen cast's frames may come late
-            for axis, wall, out in walls:
-                self.mouse.move(*[wall + out - at[axis] if i == axis else 0 for i in (0, 1)])
-                back = [wall + out - 200 * (out > 0 or -1) if i == axis else at[i] for i in (0, 1)]
-                # Back 200 px from where it went out (a few px off when the screen cast showed the start late); the
-                # places where it is whole in the window, where its ring shows whole.
-                path = self.path(lambda p: p[-1] and math.dist(p[-1], back) <= 4)
-                places = [p for p in path if p and p != at and left + 8 <= p[0] <= right - 8 and top + 8 <= p[1] <= bottom - 8]
-                steps = {b[axis] - a[axis] for a, b in zip(places, places[1:])}
-                self.assertTrue(steps and all(step * out < 0 == step % 20 for step in steps), (axis, places))
-                at = path[-1]
+        # 4 px past each wall, a touch; pushed back 20 px a frame for ten frames. A wall a countdown (walls, no
+        # hazards, 4.7 s: more are more than a screen cast's late frames leave time for), then a flick.
+        for axis, side, out in ((0, 2, 4), (1, 3, 4), (0, 0, -4), (1, 1, -4)):  # right, bottom, left, top
+            self.begin("New Game")  # the window's place read after it: mutter may place it only then
+            (left, top, right, bottom), at = self.frame, wait_still(self.germ, "the germ to stay")  # frames may come late
+            wall = self.frame[side]
+            self.mouse.move(*[wall + out - at[axis] if i == axis else 0 for i in (0, 1)])
+            back = [wall + out - 200 * (out > 0 or -1) if i == axis else at[i] for i in (0, 1)]
+            # Back 200 px from where it went out (a few px off when the screen cast showed the start late); the
+            # places where it is whole in the window, where its ring shows whole.
+            places = [p for p in self.path(lambda p: p[-1] and math.dist(p[-1], back) <= 4)
+                      if p and p != at and left + 8 <= p[0] <= right - 8 and top + 8 <= p[1] <= bottom - 8]
+            steps = {b[axis] - a[axis] for a, b in zip(places, places[1:])}
+            self.assertTrue(steps and all(step * out < 0 == step % 20 for step in steps), (axis, places))
             # The germ stays out, far past the wall, for the seven frames that kill it.
             self.mouse.move(1500, 0)
             self.key(wait_until(self.boxes, "the death box within 2 s of one flick", 2, 0.02)[0])
@@ -67,8 +65,8 @@ class WaylandChecks(WaylandCase):  # run by its subclasses, one a compositor
     def test_the_ending_act_shakes_the_picture_5_px_inside_the_window(self):  # no window moves on Wayland
         self.launch(12)
         self.choose("Start", "Ending Act")
-        x, y, _, _ = self.client
-        row = lambda: (shot := self.grab(x, y + BAR + H // 2, 8, 1)) and [shot.at(i, 0) for i in range(8)]  # noqa: E731
+        row = lambda: (c := self.follow()) and (shot := self.grab(c[0], c[1] + BAR + H // 2, 8, 1)) and [  # noqa: E731
+            shot.at(i, 0) for i in range(8)]
         shaken = wait_until(lambda: (r := row())[5] == WALL != r[4] and r, "the picture 5 px right", 30, 0)
         self.assertTrue(len(set(shaken[:5])) == 1 and not reddish(shaken[0]), shaken)  # the window's ground
         wait_until(lambda: row()[0] == WALL, "the picture back in its place", 30, 0)
@@ -87,9 +85,9 @@ class WaylandChecks(WaylandCase):  # run by its subclasses, one a compositor
 
     def test_level_7_reels_the_drawn_germ_in_5_px_steps_then_the_pointer_clicks_ok_where_it_died(self):
         self.launch(8)
-        left, top, _, _ = self.frame
         for attempt in range(4):  # the chaser may kill the germ before the grab
             self.begin("Level 7")
+            left, top, _, _ = self.frame
             steps, places, lines = [], [None], []
 
             def look():  # the mouse untouched until the germ dies
