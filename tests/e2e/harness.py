@@ -181,7 +181,7 @@ class Case(unittest.TestCase):
 
 
     def choose(self, title, item):
-        (x, y, _, _), (tx, items), k = self.client, self.menus[title], self.scale
+        (x, y, _, _), (tx, items), k = self.follow(), self.menus[title], self.scale
         ix, iy = round(x + (tx + 30) * k), round(y + (29 + self.pitch * items.index(item)) * k)
         self.move(round(x + tx * k), round(y + 9 * k), "click", "1")
         wait_until(lambda: not reddish(self.grab(ix, iy, 1, 1).at(0, 0)), f"the {title} menu to open")
@@ -191,10 +191,16 @@ class Case(unittest.TestCase):
         time.sleep(0.1)
         self.move(ix, iy, "click", "1")
 
+    def follow(self):  # the window's inside, where the window manager keeps it (a subclass may look again)
+        return self.client
+
     def begin(self, item):  # from the Start menu: the germ at its start point, then a text's (left, right)
         self.choose("Start", item)
-        (left, _, right, bottom), k = self.frame, self.scale  # it starts centred, 150 px above the bottom
-        wait_until(lambda: math.dist(self.pointer(), ((left + right) / 2, bottom - 150 * k)) < 4, f"{item} to start")
+
+        def started():  # it starts centred, 150 px above the bottom
+            (left, _, right, bottom), k = self.follow() and self.frame, self.scale
+            return math.dist(self.pointer(), ((left + right) / 2, bottom - 150 * k)) < 4
+        wait_until(started, f"{item} to start")
         return wait_until(self.text, f"the first text of {item}")
 
     def key(self, wid, name="Return"):  # closes a box, or the game, whose exit code launch() checks
@@ -420,22 +426,12 @@ class WaylandCase(Case):
     def pointer(self):
         return self.germ() or (-9999, -9999)
 
-    def choose(self, title, item):
-        self.follow()
-        super().choose(title, item)
-
-    def follow(self):  # the window's inside: mutter may place a window it first showed at the screen's corner as play begins
+    def follow(self):  # mutter may place a window it first showed at the screen's corner only as play begins
         self.settle() if self.mouse.moved(self.client) else None
         return self.client
 
     def begin(self, item):
-        self.choose("Start", item)
-
-        def started():
-            (left, _, right, bottom) = self.follow() and self.frame  # it starts centred, 150 px above the bottom
-            return math.dist(self.pointer(), ((left + right) / 2, bottom - 150)) < 4
-        wait_until(started, f"{item} to start")
-        text, start = wait_until(self.text, f"the first text of {item}"), self.germ()
+        text, start = super().begin(item), self.germ()
         # The pointer's first motion only brings it over the window, which takes the lock then; the
         # next moves the germ, by now locked. Then its place is seen to stay (a screen cast's frames
         # come late), unless the level pulls it at once.
