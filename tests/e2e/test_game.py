@@ -91,7 +91,7 @@ class PlayerTest(Case):
 class HiDpiTest(Case):
     screen = "3840x2160"
 
-    def test_scale_2_sizes_start_point_walls_and_sharp_drifters_then_alt_f4(self):
+    def test_scale_2_sizes_start_point_walls_sharp_drifters_and_a_killing_flick_then_alt_f4(self):
         self.launch(scale=2, QT_SCALE_FACTOR="2")
         self.assertEqual(self.client[2:], (978, 2 * BAR + 1162))
         self.begin("New Game")
@@ -100,10 +100,14 @@ class HiDpiTest(Case):
             self.move(*edge)
             wait_until(lambda: math.dist(self.pointer(), edge) > 100, f"a push from {edge}")
             wait_still(self.pointer, "the push to end")
+        self.assertEqual(self.boxes(), [], "a single touch of each wall killed")
 
         # Red runs of the drifters that start in an odd column: not drawn in 2 x 2 blocks.
         wait_until(lambda: sum(x % 2 and (x - 1, y) not in red for red in [set(self.shot().find(RED))]
                                for x, y in red) > 20, "drifters drawn at the screen's resolution")
+        # A flick kills, if a drifter has not met the parked germ first: either way, back to the idle
+        # game, whose Alt+F4 no death box can block.
+        self.death()
         self.key(self.wid, "alt+F4")
         # Started where no progress file was: the countdown's save went to the data folder under HOME.
         self.assertEqual((self.progress(), Path(self.tmp, ".local/share/vasculon/Saved Games.grm").read_bytes()),
