@@ -66,6 +66,7 @@ void GameWindow::ForgetWindowReadings()
 {
     m_rcWindowRead.reset();
     m_nMenuBarRead.reset();
+    m_scale.Forget();
 }
 
 // Onto the first device pixel of the game pixel asked for, so that the

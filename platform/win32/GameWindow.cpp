@@ -207,6 +207,7 @@ std::optional<LRESULT> GameWindow::OnMessage(UINT nMessage, WPARAM wParam, LPARA
         return std::nullopt;
     case WM_DPICHANGED: {
         // Onto a monitor of another scale: the same game pixels, at its scale.
+        ForgetWindowReadings();
         const RECT* pSuggested = reinterpret_cast<const RECT*>(lParam);
         ::SetWindowPos(m_hwnd, nullptr, pSuggested->left, pSuggested->top, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -5,19 +5,23 @@
 using device_pixels::ToDevicePixel;
 using device_pixels::ToGamePixel;
 
-UINT ScreenScale::Dpi() const
+const ScreenScale::Reading& ScreenScale::Read() const
 {
-    const UINT nDpi = m_hwnd != nullptr ? ::GetDpiForWindow(m_hwnd) : 0;
-    return nDpi != 0 ? nDpi : USER_DEFAULT_SCREEN_DPI;
+    if (!m_read) {
+        const UINT nDpi = m_hwnd != nullptr ? ::GetDpiForWindow(m_hwnd) : 0;
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        const bool bMonitor =
+            m_hwnd != nullptr && ::GetMonitorInfoW(::MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTONEAREST), &info);
+        m_read = Reading{nDpi != 0 ? nDpi : USER_DEFAULT_SCREEN_DPI,
+                         bMonitor ? POINT{info.rcMonitor.left, info.rcMonitor.top} : POINT{0, 0}};
+    }
+    return *m_read;
 }
 
-POINT ScreenScale::Origin() const
+UINT ScreenScale::Dpi() const
 {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (m_hwnd == nullptr || !::GetMonitorInfoW(::MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTONEAREST), &info))
-        return POINT{0, 0};
-    return POINT{info.rcMonitor.left, info.rcMonitor.top};
+    return Read().nDpi;
 }
 
 Point ScreenScale::ToGame(POINT ptDevice) const

@@ -12,7 +12,16 @@
 
 class ScreenScale {
 public:
-    void Attach(HWND hwnd) { m_hwnd = hwnd; }
+    void Attach(HWND hwnd)
+    {
+        m_hwnd = hwnd;
+        Forget();
+    }
+    // The monitor and its scale are read once and held until forgotten (at
+    // each frame's start and end, and when the window moves or changes
+    // scale): under Wine each monitor query is three server round trips, and
+    // the hazards read the pointer many times a frame.
+    void Forget() { m_read.reset(); }
 
     // The window's dots per inch, 96 at 100 %.
     UINT Dpi() const;
@@ -26,9 +35,15 @@ public:
     int ToGameLength(int nDevice) const;
 
 private:
-    POINT Origin() const;
+    struct Reading {
+        UINT nDpi;
+        POINT ptOrigin;  // the top-left of the monitor that holds the window
+    };
+    const Reading& Read() const;
+    POINT Origin() const { return Read().ptOrigin; }
 
     HWND m_hwnd = nullptr;
+    mutable std::optional<Reading> m_read;
 };
 
 // The real pointer. A move is a step from where the game last read the
