@@ -184,7 +184,8 @@ class Case(unittest.TestCase):
         for tries in range(3, 0, -1):  # mutter may place a window it showed at the screen's corner as its first menu opens
             (x, y, _, _), (tx, items), k = self.follow(), self.menus[title], self.scale
             ix, iy = round(x + (tx + 30) * k), round(y + (29 + self.pitch * items.index(item)) * k)
-            self.move(round(x + tx * k), round(y + 9 * k), "click", "1")
+            title_at = round(x + tx * k), round(y + 9 * k)
+            self.move(*title_at, "click", "1")
             try:
                 wait_until(lambda: self.opened(self.grab(ix, iy, 1, 1).at(0, 0)), f"the {title} menu to open",
                            30 if tries == 1 else 5)
@@ -192,7 +193,7 @@ class Case(unittest.TestCase):
             except AssertionError:
                 if tries == 1:
                     raise
-                self.move(round(x + tx * k), round(y + 9 * k), "click", "1")  # there again: a menu open elsewhere closes
+                self.move(*title_at, "click", "1")  # there again: a menu open elsewhere closes
         # Still on the item for more than a frame before the click, as a player's hand: the game's
         # moves are steps from the pointer it read before the frame, which keep any motion after it.
         self.move(ix, iy)
@@ -255,6 +256,10 @@ RING = (198, 195, 0)  # the germ image's 8 x 8 px yellow ring from (12, 12); its
 def connect(session, *args):  # None while the compositor is not yet on the bus
     with contextlib.suppress(Exception):
         return session(*args)
+
+
+def pixel(frame, x, y):  # (r, g, b) at (x, y) of a whole screen's BGRX frame
+    return tuple(frame[4 * (1920 * y + x):][:3][::-1])
 
 
 def desktop(rgb):  # mutter's desktop: blue, as nothing of the game's is
@@ -355,8 +360,7 @@ class MutterSession:  # GNOME's mutter 43 headless with a session bus and PipeWi
     def shown(self, frame, client=None):  # the play area's bottom row on the screen (below any box, the germ rarely
         # there), and the menu bar's corner, not the desktop: the window placed where it first showed may overlap it
         x, y, w, h = client or self.client
-        at = lambda x, y: tuple(frame[4 * (1920 * y + x):][:3][::-1])  # noqa: E731
-        return not desktop(at(x, y)) and any(reddish(at(x + i, y + h - 2)) for i in range(10, w - 10, 40))
+        return not desktop(pixel(frame, x, y)) and any(reddish(pixel(frame, x + i, y + h - 2)) for i in range(10, w - 10, 40))
 
     def find_box(self, frame):  # {"box": its outer rectangle as (x, y, w, h)} of a box's grey over the play area
         # Only there: mutter centres a box marked modal over its parent, and a whole screen is slow to search.
@@ -376,7 +380,7 @@ class MutterSession:  # GNOME's mutter 43 headless with a session bus and PipeWi
     def find_game(self, frame):  # the inside of a window with the backdrop: its play area less the menu bar
         if field := re.search(b"(?:\0\0\x96.){60}", frame, re.S):  # the first row of the backdrop's middle
             x, y = field.start() % (4 * 1920) // 4, field.start() // (4 * 1920)
-            at = lambda x, y: tuple(frame[4 * (1920 * y + x):][:3][::-1])  # noqa: E731
+            at = lambda x, y: pixel(frame, x, y)  # noqa: E731
             left = next(x - i for i in range(x + 1) if not reddish(at(x - i - 1, y)))
             if reddish(at(left + W - 1, y)) and not reddish(at(left, y - 1)):
                 return left, y - BAR, W, H + BAR
