@@ -42,7 +42,9 @@ GdiDrawingContext::~GdiDrawingContext()
 
 void GdiDrawingContext::SelectPen(int nWidth, Rgb rgb)
 {
-    HPEN hpen = CreatePen(PS_SOLID, nWidth < 1 ? 1 : nWidth, ToColor(rgb));
+    m_nPenWidth = nWidth < 1 ? 1 : nWidth;
+    m_rgbPen = rgb;
+    HPEN hpen = CreatePen(PS_SOLID, m_nPenWidth, ToColor(rgb));
     SelectObject(m_hdc, hpen);
     if (m_hpen)
         DeleteObject(m_hpen);
@@ -51,6 +53,7 @@ void GdiDrawingContext::SelectPen(int nWidth, Rgb rgb)
 
 void GdiDrawingContext::SelectBrush(Rgb rgb)
 {
+    m_rgbBrush = rgb;
     HBRUSH hbrush = CreateSolidBrush(ToColor(rgb));
     SelectObject(m_hdc, hbrush);
     if (m_hbrush)
@@ -82,7 +85,9 @@ void GdiDrawingContext::Line(Point ptFrom, Point ptTo)
 void GdiDrawingContext::Ellipse(const Rect& rc)
 {
     m_pSurface->Unveil();
-    ::Ellipse(m_hdc, rc.left, rc.top, rc.right, rc.bottom);
+    if (!m_pSurface->GetEllipseStamps().Draw(m_pSurface->GetBits(), m_pSurface->GetDeviceSize(), rc, m_nPenWidth,
+                                             m_rgbPen, m_rgbBrush))
+        ::Ellipse(m_hdc, rc.left, rc.top, rc.right, rc.bottom);
 }
 
 void GdiDrawingContext::Polygon(std::span<const Point> pts)

@@ -63,6 +63,9 @@ private:
     HDC m_hdc;
     HPEN m_hpen = nullptr;
     HBRUSH m_hbrush = nullptr;
+    int m_nPenWidth = 1;  // what the selected pen and brush are, for the ellipses' stamps
+    Rgb m_rgbPen{};
+    Rgb m_rgbBrush{};
     std::vector<POINT> m_points;  // reused: polygons come every frame
     std::wstring m_strWide;
 };

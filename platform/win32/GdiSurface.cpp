@@ -14,7 +14,8 @@ int ToDevice(int nGame, int nDpi)
 }  // namespace
 
 GdiSurface::GdiSurface(Size sizeGame, int nDpi)
-    : m_sizeGame(sizeGame), m_sizeDevice{ToDevice(sizeGame.cx, nDpi), ToDevice(sizeGame.cy, nDpi)}, m_nDpi(nDpi)
+    : m_sizeGame(sizeGame), m_sizeDevice{ToDevice(sizeGame.cx, nDpi), ToDevice(sizeGame.cy, nDpi)}, m_nDpi(nDpi),
+      m_ellipseStamps(nDpi)
 {
     BITMAPINFO bmi{};
     bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);

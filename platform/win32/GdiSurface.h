@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/Geometry.h"
+#include "platform/win32/EllipseStamps.h"
 
 class GdiSurface {
 public:
@@ -42,6 +43,10 @@ public:
     void Unveil();
     void MarkCovered() { m_bStale = false; }
 
+    // Kept with the surface, so each frame's ellipses are copied from those
+    // of the frames before.
+    EllipseStamps& GetEllipseStamps() { return m_ellipseStamps; }
+
 private:
     void SelectScaledFont();
 
@@ -54,6 +59,7 @@ private:
     std::uint32_t* m_pBits = nullptr;  // top-down rows of m_sizeDevice.cx pixels
     HFONT m_hfont = nullptr;  // only at scales other than 100 %
     bool m_bStale = false;
+    EllipseStamps m_ellipseStamps;
 };
 
 // The surfaces kept between the window's frames: a fresh client-sized DIB
