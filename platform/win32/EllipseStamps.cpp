@@ -48,7 +48,7 @@ bool EllipseStamps::Draw(std::span<std::uint32_t> bits, Size sizeDevice, const R
 
 const EllipseStamps::Stamp* EllipseStamps::Find(Size size, int nPenWidth)
 {
-    if (m_nScale == 0 || size.cx <= 0 || size.cy <= 0)
+    if (m_nScale == 0 || size.cx <= 0 || size.cy <= 0 || size.cx > kLargest || size.cy > kLargest)
         return nullptr;
     const auto key = std::tuple{size.cx, size.cy, nPenWidth};
     auto it = m_stamps.find(key);

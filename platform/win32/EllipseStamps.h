@@ -21,6 +21,8 @@ public:
     // The sizes kept: the game draws about ten; a size past these is drawn
     // by GDI each time.
     static constexpr std::size_t kKept = 64;
+    // The largest side stamped, in game pixels: the game's largest is 100.
+    static constexpr int kLargest = 256;
 
     explicit EllipseStamps(int nDpi);
 
