@@ -6,7 +6,7 @@
 # generous deadline: these machines are shared and noisy. Positions are
 # client-relative (the play area's top-left, below the menu bar) unless a
 # name says screen.
-import contextlib, ctypes.util, glob, json, math, os, re, shutil, subprocess, tempfile, time, unittest  # noqa: E401
+import contextlib, ctypes.util, getpass, glob, json, math, os, re, shutil, subprocess, tempfile, time, unittest  # noqa: E401
 from ctypes import POINTER, c_int, c_uint, c_ulong, c_ushort, c_void_p
 from pathlib import Path
 
@@ -202,6 +202,12 @@ class Case(unittest.TestCase):
 
     def opened(self, rgb):  # a menu's pixel where the backdrop was
         return not reddish(rgb)
+
+    def fresh_data_file(self):  # where a game started with no progress file beside it saves, nothing there yet
+        return Path(self.tmp, ".local/share/vasculon/Saved Games.grm")
+
+    def bar(self):  # the menu bar's height on the screen
+        return round(BAR * self.scale)
 
     def follow(self):  # the window's inside, where the window manager keeps it (a subclass may look again)
         return self.client
@@ -481,6 +487,8 @@ class WaylandCase(Case):
 # from window-list.exe, run in the same Wine session. One prefix, made once
 # and reused (a fresh one takes 10-15 s): the tests that use it run one at a time.
 PREFIX = os.environ.get("WINEPREFIX") or os.path.join(os.path.dirname(BINARY), "wine-e2e")
+# The Saved Games known folder's Vasculon\ (Wine's user folder is named after the Unix user).
+SAVED_GAMES = Path(PREFIX, "drive_c/users", getpass.getuser(), "Saved Games/Vasculon/Saved Games.grm")
 LISTER = os.environ.get("VASCULON_WINDOW_LIST") or os.path.join(os.path.dirname(BINARY), "tests/e2e/window-list.exe")
 # Quiet, and no offer to install Mono or Gecko that would wait for a click;
 # sound through PulseAudio only, not ALSA, which has no card here and says so.
@@ -491,6 +499,8 @@ WINE_MENUS = {"Start": (21, MENUS["Start"][1]), "Help": (60, MENUS["Help"][1])}
 
 class WineCase(Case):
     runner, menus, pitch, box_name = ("wine",), WINE_MENUS, 17, "^Vasculon$"
+    # Wine's menu bar and menu rows at 100, 150 and 200 %: its menu font does not scale in step.
+    bars, pitches = {1: BAR, 1.5: 28, 2: 37}, {1: 17, 1.5: 16, 2: 14.5}
     mute_lines = 0  # a Windows program has no terminal to say it in
     menu_escapes = 2  # Windows' menu bar keeps the keyboard when its menu closes, until a second Escape
     banners = 52, 79  # in the system font
@@ -504,6 +514,24 @@ class WineCase(Case):
         # Before the X server goes: every process of the prefix ended, by the prefix's own server.
         self.addCleanup(lambda: (self.wine("wineserver", "-k"), self.wine("wineserver", "-w")))
 
+    def launch(self, progress=None, scale=1, binary=BINARY, **env):  # at a scale: the prefix's dots per inch meanwhile
+        if scale != 1:
+            self.dpi(round(96 * scale))
+            self.addCleanup(self.dpi, 96)
+        self.pitch = self.pitches[scale]
+        super().launch(progress, scale, binary, **env)
+
+    def bar(self):
+        return self.bars[self.scale]
+
+    def fresh_data_file(self):  # one prefix for every test: what an earlier one saved goes
+        shutil.rmtree(SAVED_GAMES.parent, ignore_errors=True)
+        return SAVED_GAMES
+
+    def dpi(self, dots):
+        self.wine("wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d",
+                  str(dots), "/f")
+
     def wine(self, *args):  # runs args in the prefix, to their end, whatever they return
         subprocess.run(args, env=dict(self.env, **WINE_ENV), capture_output=True, timeout=120)
 
@@ -513,7 +541,8 @@ class WineCase(Case):
 
     def window(self, wid):  # the row of the X window wid: its client area starts where the X window does, or below a menu bar
         x, y, _, _ = self.geometry(wid)
-        return wait_until(lambda: [w for w in self.windows() if w[1] in ((x, y), (x, y + BAR))], f"window {wid} in Wine")[0]
+        return wait_until(lambda: [w for w in self.windows() if w[1] in ((x, y), (x, y + self.bar()))],
+                          f"window {wid} in Wine")[0]
 
     def settle(self):  # the game's own outer rectangle: Wine's borders are not openbox's
         super().settle()

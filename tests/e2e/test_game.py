@@ -92,11 +92,14 @@ class HiDpiTest(Case):
     screen = "3840x2160"
 
     def test_scale_2_sizes_start_point_walls_sharp_drifters_and_a_killing_flick_then_alt_f4(self):
+        saved = self.fresh_data_file()
         self.launch(scale=2, QT_SCALE_FACTOR="2")
-        self.assertEqual(self.client[2:], (978, 2 * BAR + 1162))
+        self.assertEqual(self.client[2:], (978, self.bar() + 1162))
         self.begin("New Game")
         (left, top, right, bottom), (x, y) = self.frame, self.pointer()  # the start point
-        for edge in ((x, top), (x, bottom - 1), (left, y), (right - 1, y)):  # the outermost pixels
+        # On each wall's outermost pixel, or the first past it: the outer rectangle's right and bottom are
+        # exclusive, and at 200 % their last device pixel is in the game's last pixel or not, as they fall.
+        for edge in ((x, top), (x, bottom), (left, y), (right, y)):
             self.move(*edge)
             wait_until(lambda: math.dist(self.pointer(), edge) > 100, f"a push from {edge}")
             wait_still(self.pointer, "the push to end")
@@ -109,9 +112,8 @@ class HiDpiTest(Case):
         # game, whose Alt+F4 no death box can block.
         self.death()
         self.key(self.wid, "alt+F4")
-        # Started where no progress file was: the countdown's save went to the data folder under HOME.
-        self.assertEqual((self.progress(), Path(self.tmp, ".local/share/vasculon/Saved Games.grm").read_bytes()),
-                         (None, bytes(4)))
+        # Started where no progress file was: the countdown's save went to the player's data folder.
+        self.assertEqual((self.progress(), saved.read_bytes()), (None, bytes(4)))
 
     def test_scale_1_5_the_start_point_pushes_and_pulls_land_on_their_game_pixels(self):
         self.launch(8, scale=1.5, QT_SCALE_FACTOR="1.5")

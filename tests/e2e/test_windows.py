@@ -2,13 +2,11 @@
 # goes and that the game is heard; and the installer's round trip: silently
 # in, listed and on the Start menu, started, silently out, the progress kept.
 # Wine's exit codes say nothing here: the files and the registry do.
-import getpass, os, shutil, time  # noqa: E401
+import os, time  # noqa: E401
 from pathlib import Path
 
-from harness import AUDIBLE, PREFIX, Case, wait_until
+from harness import AUDIBLE, PREFIX, SAVED_GAMES as SAVED, Case, wait_until
 
-USER = Path(PREFIX, "drive_c/users", getpass.getuser())  # Wine's user folder is named after the Unix user
-SAVED = USER / "Saved Games/Vasculon/Saved Games.grm"  # the Saved Games known folder's Vasculon\
 PROGRAM = Path(PREFIX, "drive_c/Program Files/Vasculon")
 SHORTCUT = Path(PREFIX, "drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vasculon/Vasculon.lnk")
 ENTRY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vasculon"
@@ -18,7 +16,7 @@ class WindowsTest(Case):
     sound = True
 
     def test_a_game_begun_in_an_empty_folder_saves_in_saved_games_and_is_heard(self):
-        shutil.rmtree(SAVED.parent, ignore_errors=True)
+        self.fresh_data_file()  # none yet
         self.launch()
         start = time.monotonic()
         self.begin("New Game")
