@@ -44,10 +44,11 @@ TEST(GdiEllipseStamps, EveryCopyMatchesGdisOwnDrawing)
         Size size;
         int nPenWidth;
     };
-    // Drifters and their cores, white cells and nuclei, fragments, spray
-    // dots, the grabber's mouth, droplets; odd and even, thin and wide.
-    constexpr Case kCases[] = {{{60, 60}, 3}, {{30, 30}, 3}, {{50, 50}, 3}, {{16, 16}, 3}, {{6, 6}, 1},
-                               {{55, 30}, 1}, {{7, 5}, 2},   {{1, 1}, 1},   {{9, 12}, 4},   {{23, 17}, 6}};
+    // Drifters and their cores, the chaser, the burster and their nuclei, fragments, spray dots, the
+    // grabber's mouth, droplets; then odd, tiny and wide-pen ones.
+    constexpr Case kCases[] = {{{50, 50}, 3}, {{20, 20}, 3}, {{65, 65}, 3}, {{31, 31}, 3}, {{100, 100}, 3},
+                               {{66, 66}, 3}, {{16, 16}, 3}, {{4, 4}, 1},   {{55, 60}, 1}, {{8, 8}, 1},
+                               {{7, 5}, 2},   {{1, 1}, 1},   {{9, 12}, 4},  {{23, 17}, 6}};
     const Point kPlaces[] = {{0, 0}, {1, 0}, {0, 1}, {3, 5}, {-7, 4}, {5, -9}, {-40, -40}, {70, 55}, {85, 2}};
     NoBitmaps bitmaps;
     for (const int nDpi : {96, 192, 144}) {
