@@ -85,8 +85,7 @@ void GdiDrawingContext::Line(Point ptFrom, Point ptTo)
 void GdiDrawingContext::Ellipse(const Rect& rc)
 {
     m_pSurface->Unveil();
-    if (!m_pSurface->GetEllipseStamps().Draw(m_pSurface->GetBits(), m_pSurface->GetDeviceSize(), rc, m_nPenWidth,
-                                             m_rgbPen, m_rgbBrush))
+    if (!m_pSurface->CopyEllipse(rc, m_nPenWidth, m_rgbPen, m_rgbBrush))
         ::Ellipse(m_hdc, rc.left, rc.top, rc.right, rc.bottom);
 }
 

@@ -43,9 +43,14 @@ public:
     void Unveil();
     void MarkCovered() { m_bStale = false; }
 
-    // Kept with the surface, so each frame's ellipses are copied from those
-    // of the frames before.
-    EllipseStamps& GetEllipseStamps() { return m_ellipseStamps; }
+    // The ellipse in rc, game pixels, copied from its stamp in these colours
+    // as GDI would draw it with a solid pen nPenWidth wide; false when no
+    // stamp serves and GDI is to draw it. The stamps stay with the surface,
+    // so each frame copies those of the frames before.
+    bool CopyEllipse(const Rect& rc, int nPenWidth, Rgb rgbPen, Rgb rgbBrush)
+    {
+        return m_ellipseStamps.Draw(GetBits(), m_sizeDevice, rc, nPenWidth, rgbPen, rgbBrush);
+    }
 
 private:
     void SelectScaledFont();
