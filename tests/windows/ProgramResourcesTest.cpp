@@ -1,7 +1,7 @@
 // The icon and the germ cursor inside vasculon.exe as built, read by the
-// system's own loader: every size of the icon is there and draws the germ on
-// nothing, and the cursor keeps its hot spot. The .ico and .cur are written
-// by our own tool, so a slip in their directory or masks shows only here.
+// system's own loader: every size is there and draws the germ on nothing,
+// and the cursor keeps its hot spot. The .ico and .cur are written by our
+// own tool, so a slip in their directories or entries shows only here.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -12,19 +12,9 @@
 
 namespace {
 
-struct Module {
-    HMODULE h = LoadLibraryExW(L"" VASCULON_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ~Module() { FreeLibrary(h); }
-};
-
-// The icon drawn at its size over white: the share of green (the germ's disc)
-// and the four corners, which the germ does not reach.
-struct Drawn {
-    double dGreen = 0;
-    std::vector<COLORREF> corners;
-};
-
-Drawn Draw(HICON hIcon, int nSize)
+// The image drawn at its size over white: the share of green (the germ's
+// disc) and the four corners, which the germ does not reach.
+std::pair<double, std::vector<DWORD>> Draw(HICON hIcon, int nSize)
 {
     BITMAPINFO bmi{};
     bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -41,67 +31,64 @@ Drawn Draw(HICON hIcon, int nSize)
     DrawIconEx(hdc, 0, 0, hIcon, nSize, nSize, 0, nullptr, DI_NORMAL);
     GdiFlush();
     const auto* pPixels = static_cast<const DWORD*>(pBits);
-    Drawn drawn;
     int nGreen = 0;
     for (int n = 0; n < nSize * nSize; ++n) {
         const DWORD px = pPixels[n] & 0xFFFFFF;  // 0xRRGGBB
         nGreen += (px >> 8 & 0xFF) > 96 && (px >> 16) < 64 && (px & 0xFF) < 64;
     }
-    drawn.dGreen = double(nGreen) / (nSize * nSize);
+    std::vector<DWORD> corners;
     for (const int n : {0, nSize - 1, nSize * (nSize - 1), nSize * nSize - 1})
-        drawn.corners.push_back(pPixels[n] & 0xFFFFFF);
+        corners.push_back(pPixels[n] & 0xFFFFFF);
     SelectObject(hdc, hOld);
     DeleteObject(hbm);
     DeleteDC(hdc);
-    return drawn;
+    return {double(nGreen) / (nSize * nSize), corners};
 }
 
-TEST(ProgramResources, TheIconHasEverySizeAndDrawsTheGermOnNothing)
+struct Image {
+    bool bIcon;
+    int nId, nSize;
+    double dGreenAtLeast;
+};
+
+TEST(ProgramResources, EveryIconSizeAndTheCursorDrawTheGermOnNothing)
 {
-    Module program;
-    ASSERT_NE(program.h, nullptr) << VASCULON_EXE;
-    for (const int nSize : {16, 32, 48, 64, 128, 256}) {
-        // The icon group must hold this very size: the loader would scale another.
-        HRSRC hGroup = FindResourceW(program.h, MAKEINTRESOURCEW(ids::kIcon), RT_GROUP_ICON);
+    HMODULE hProgram = LoadLibraryExW(L"" VASCULON_EXE, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(hProgram, nullptr) << VASCULON_EXE;
+    const Image images[] = {{true, ids::kIcon, 16, 0.4},  {true, ids::kIcon, 32, 0.4},  {true, ids::kIcon, 48, 0.4},
+                            {true, ids::kIcon, 64, 0.4},  {true, ids::kIcon, 128, 0.4}, {true, ids::kIcon, 256, 0.4},
+                            {false, ids::kGermCursor, 32, 0.3}};
+    for (const Image& image : images) {
+        SCOPED_TRACE(testing::Message() << image.nId << " at " << image.nSize);
+        // The group must hold this very size: the loader would scale another.
+        HRSRC hGroup = FindResourceW(hProgram, MAKEINTRESOURCEW(image.nId), image.bIcon ? RT_GROUP_ICON : RT_GROUP_CURSOR);
         ASSERT_NE(hGroup, nullptr);
-        auto* pDirectory = static_cast<BYTE*>(LockResource(LoadResource(program.h, hGroup)));
-        const int nEntry = LookupIconIdFromDirectoryEx(pDirectory, TRUE, nSize, nSize, LR_DEFAULTCOLOR);
-        HRSRC hEntry = FindResourceW(program.h, MAKEINTRESOURCEW(nEntry), RT_ICON);
-        ASSERT_NE(hEntry, nullptr) << nSize;
-        auto* pEntry = static_cast<BYTE*>(LockResource(LoadResource(program.h, hEntry)));
-        HICON hIcon = CreateIconFromResourceEx(pEntry, SizeofResource(program.h, hEntry), TRUE, 0x00030000, 0, 0,
+        auto* pGroup = static_cast<BYTE*>(LockResource(LoadResource(hProgram, hGroup)));
+        const int nEntry =
+            LookupIconIdFromDirectoryEx(pGroup, image.bIcon, image.nSize, image.nSize, LR_DEFAULTCOLOR);
+        HRSRC hEntry = FindResourceW(hProgram, MAKEINTRESOURCEW(nEntry), image.bIcon ? RT_ICON : RT_CURSOR);
+        ASSERT_NE(hEntry, nullptr);
+        HICON hIcon = CreateIconFromResourceEx(static_cast<BYTE*>(LockResource(LoadResource(hProgram, hEntry))),
+                                               SizeofResource(hProgram, hEntry), image.bIcon, 0x00030000, 0, 0,
                                                LR_DEFAULTCOLOR);
-        ASSERT_NE(hIcon, nullptr) << nSize;
+        ASSERT_NE(hIcon, nullptr);
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(hIcon, &info));
         BITMAP bm{};
         GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
-        EXPECT_EQ(bm.bmWidth, nSize) << "the entry the loader picks for " << nSize;
+        EXPECT_EQ(bm.bmWidth, image.nSize) << "the entry the loader picks";
+        if (!image.bIcon) {
+            EXPECT_EQ((std::pair{info.xHotspot, info.yHotspot}),
+                      (std::pair<DWORD, DWORD>{ids::kGermHotSpot, ids::kGermHotSpot}));
+        }
         DeleteObject(info.hbmColor);
         DeleteObject(info.hbmMask);
-        const Drawn drawn = Draw(hIcon, nSize);
-        EXPECT_GT(drawn.dGreen, 0.4) << nSize;
-        EXPECT_EQ(drawn.corners, std::vector<COLORREF>(4, 0xFFFFFF)) << nSize;
+        const auto [dGreen, corners] = Draw(hIcon, image.nSize);
+        EXPECT_GT(dGreen, image.dGreenAtLeast);
+        EXPECT_EQ(corners, std::vector<DWORD>(4, 0xFFFFFF));
         DestroyIcon(hIcon);
     }
-}
-
-TEST(ProgramResources, TheGermCursorKeepsItsHotSpot)
-{
-    Module program;
-    ASSERT_NE(program.h, nullptr) << VASCULON_EXE;
-    HCURSOR hCursor = static_cast<HCURSOR>(
-        LoadImageW(program.h, MAKEINTRESOURCEW(ids::kGermCursor), IMAGE_CURSOR, 32, 32, LR_DEFAULTCOLOR));
-    ASSERT_NE(hCursor, nullptr);
-    ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(hCursor, &info));
-    EXPECT_EQ((std::pair{info.xHotspot, info.yHotspot}), (std::pair<DWORD, DWORD>{ids::kGermHotSpot, ids::kGermHotSpot}));
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    const Drawn drawn = Draw(hCursor, 32);
-    EXPECT_GT(drawn.dGreen, 0.3);
-    EXPECT_EQ(drawn.corners, std::vector<COLORREF>(4, 0xFFFFFF));
-    DestroyCursor(hCursor);
+    FreeLibrary(hProgram);
 }
 
 }  // namespace
