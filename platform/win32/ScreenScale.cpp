@@ -59,13 +59,19 @@ int ScreenScale::ToGameLength(int nDevice) const
     return ToGamePixel(nDevice, Ratio());
 }
 
+// Every hazard's contact test asks where the germ is: the frame's first
+// asking reads the pointer, the rest share it, as on the Qt host. (Under Wine
+// each reading is two round trips to its server and a look at the registry:
+// twenty a frame in the Final Level were a third of the game's processor time.)
 bool GermPointer::Read(Point& pt)
 {
-    POINT ptDevice{};
-    if (!::GetCursorPos(&ptDevice))
-        return false;
-    m_ptRead = ptDevice;
-    pt = m_scale.ToGame(ptDevice);
+    if (!m_ptRead) {
+        POINT ptDevice{};
+        if (!::GetCursorPos(&ptDevice))
+            return false;
+        m_ptRead = ptDevice;
+    }
+    pt = m_scale.ToGame(*m_ptRead);
     return true;
 }
 
