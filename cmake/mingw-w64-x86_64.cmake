@@ -10,7 +10,7 @@ set(CMAKE_CXX_COMPILER ${mingw_triplet}-g++-posix)
 set(CMAKE_RC_COMPILER ${mingw_triplet}-windres)
 
 # Libraries and headers come from the MinGW sysroot only; programs run
-# during the build (generators, ImageMagick) from the build machine.
+# during the build (generators, Python) from the build machine.
 set(CMAKE_FIND_ROOT_PATH /usr/${mingw_triplet})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

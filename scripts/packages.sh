@@ -8,11 +8,11 @@ vasculon_play_packages=(
     libwayland-dev wayland-protocols
 )
 # The Windows build: MinGW-w64's -posix compilers (the -win32 ones lack
-# std::thread), windres, NSIS for the installer, ImageMagick for the icon,
-# Python for the germ cursor, and Wine, which runs the Windows tests.
+# std::thread), windres, NSIS for the installer, Python for the icon and
+# the germ cursor, and Wine, which runs the Windows tests.
 vasculon_windows_packages=(
     cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
-    wine wine64 nsis zip imagemagick python3
+    wine wine64 nsis zip python3
 )
 vasculon_test_packages=(
     "${vasculon_play_packages[@]}"
