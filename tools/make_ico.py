@@ -2,7 +2,7 @@
 """make_ico.py: Windows icon and cursor files from 8-bit RGBA PNGs.
 
   make_ico.py cursor PNG HOTX HOTY CUR   a .cur with its hot spot
-  make_ico.py icon ICO PNG...            an .ico with one entry a PNG
+  make_ico.py icon ICO PNG...            an .ico with an entry per PNG
 
 A .cur is an .ico whose header says type 2 and whose entries carry the hot
 spot where an icon's carry planes and bit count. Small images are stored as
