@@ -62,7 +62,7 @@ int ScreenScale::ToGameLength(int nDevice) const
 // Every hazard's contact test asks where the germ is: the frame's first
 // asking reads the pointer, the rest share it, as on the Qt host. (Under Wine
 // each reading is two round trips to its server and a look at the registry:
-// twenty a frame in the Final Level made two thirds of the game's requests.)
+// twenty a frame in the Final Level made half of the game's requests.)
 bool GermPointer::Read(Point& pt)
 {
     if (!m_ptRead) {
