@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/ResourceIds.h"
+#include "platform/win32/GdiSurface.h"
 
 namespace {
 
@@ -16,32 +17,17 @@ namespace {
 // disc) and the four corners, which the germ does not reach.
 std::pair<double, std::vector<DWORD>> Draw(HICON hIcon, int nSize)
 {
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = nSize;
-    bmi.bmiHeader.biHeight = -nSize;  // top-down
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HDC hdc = CreateCompatibleDC(nullptr);
-    HBITMAP hbm = CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = SelectObject(hdc, hbm);
+    GdiSurface surface(Size{nSize, nSize}, GdiSurface::kDefaultDpi);
     const RECT rc{0, 0, nSize, nSize};
-    FillRect(hdc, &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    DrawIconEx(hdc, 0, 0, hIcon, nSize, nSize, 0, nullptr, DI_NORMAL);
-    GdiFlush();
-    const auto* pPixels = static_cast<const DWORD*>(pBits);
+    FillRect(surface.GetHdc(), &rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawIconEx(surface.GetHdc(), 0, 0, hIcon, nSize, nSize, 0, nullptr, DI_NORMAL);
+    const std::span<const std::uint32_t> pixels = surface.GetBits();
     int nGreen = 0;
-    for (int n = 0; n < nSize * nSize; ++n) {
-        const DWORD px = pPixels[n] & 0xFFFFFF;  // 0xRRGGBB
-        nGreen += (px >> 8 & 0xFF) > 96 && (px >> 16) < 64 && (px & 0xFF) < 64;
-    }
+    for (const std::uint32_t px : pixels)  // 0x00RRGGBB
+        nGreen += (px >> 8 & 0xFF) > 96 && (px >> 16 & 0xFF) < 64 && (px & 0xFF) < 64;
     std::vector<DWORD> corners;
     for (const int n : {0, nSize - 1, nSize * (nSize - 1), nSize * nSize - 1})
-        corners.push_back(pPixels[n] & 0xFFFFFF);
-    SelectObject(hdc, hOld);
-    DeleteObject(hbm);
-    DeleteDC(hdc);
+        corners.push_back(pixels[n] & 0xFFFFFF);
     return {double(nGreen) / (nSize * nSize), corners};
 }
 
